@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "LogSink.h"
+#include "Route.h"
+
+// The one database of the program: the routes and header texts of a city, filled by parse()
+// or load(), written by generate(). Every operation reports through log(), which forwards to
+// logSink when one is set.
+class RouteDatabase : public LogSink {
+public:
+    LogSink* logSink = nullptr;
+    std::string inputPath;
+    std::string outputDir;
+    std::vector<std::unique_ptr<Route>> routes;
+    DatabaseHeader header;
+
+    // Reads an input text file; false when it cannot be opened or a line has no up stations.
+    bool parse(const std::string& path);
+    // The same, for text already in memory; path is only remembered as inputPath.
+    bool parseText(const std::string& path, std::string_view gbkText);
+
+    // Writes the five data files into directory (empty: the stored outputDir).
+    void generate(const std::string& directory);
+
+    // Reads a directory of data files back; defined by the editor's loader.
+    bool load(const std::string& databaseDir);
+
+    void clearRoutes();
+
+    void log(LogLevel level, const char* message) override;
+    void log(LogLevel level, const std::string& message) { log(level, message.c_str()); }
+
+private:
+    void beginParse(const std::string& path);
+};
