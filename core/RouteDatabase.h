@@ -37,4 +37,5 @@ public:
 
 private:
     void beginParse(const std::string& path);
+    bool parseContent(std::string_view content);
 };

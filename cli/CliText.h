@@ -1,0 +1,34 @@
+#pragma once
+
+// What the command-line tool says of its own; the core's messages come through the log.
+namespace cliText {
+
+inline constexpr char kUsage[] =
+    "usage: velorin-cli <command> [options]\n"
+    "\n"
+    "commands:\n"
+    "  convert INPUT OUTDIR   convert a bus-line text file into the five data files\n"
+    "                         (readme.txt, s.i, s.d, t.i, t.d) in OUTDIR\n"
+    "\n"
+    "options of convert:\n"
+    "  --input-encoding gbk|utf-8   encoding of INPUT (default gbk)\n"
+    "\n"
+    "options of every command:\n"
+    "  --output-encoding gbk|utf-8  encoding of what is printed (default: the terminal's)\n"
+    "  --help                       show this text\n"
+    "\n"
+    "Messages are printed with their level: [错误] error, [警告] warning, [信息] information.\n"
+    "The exit status is 0 on success, 1 when the conversion failed or logged an error,\n"
+    "and 2 for a wrong command line.\n";
+
+inline constexpr char kErrorPrefix[] = "velorin-cli: ";
+inline constexpr char kUnknownCommand[] = "unknown command: ";
+inline constexpr char kUnknownOption[] = "unknown option: ";
+inline constexpr char kMissingValue[] = "option needs a value: ";
+inline constexpr char kBadEncoding[] = "encoding must be gbk or utf-8: ";
+inline constexpr char kWrongArguments[] = "wrong number of arguments for ";
+inline constexpr char kSeeHelp[] = "try 'velorin-cli --help'";
+inline constexpr char kNotUtf8[] = ": line %s is not valid UTF-8";
+inline constexpr char kNotInGbk[] = ": line %s holds U+%s, which GBK cannot hold";
+
+}  // namespace cliText

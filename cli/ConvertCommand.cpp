@@ -1,0 +1,55 @@
+#include "ConvertCommand.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "CliText.h"
+#include "RouteDatabase.h"
+#include "TerminalLog.h"
+#include "Utf8Input.h"
+
+namespace {
+
+bool readFile(const std::string& path, std::string& content) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    content.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return true;
+}
+
+// Parses a UTF-8 input after converting it to GBK; a file that cannot be read goes to the
+// ordinary parse, which reports it.
+bool parseUtf8(RouteDatabase& database, const std::string& path, const Terminal& terminal) {
+    std::string utf8;
+    if (!readFile(path, utf8)) {
+        return database.parse(path);
+    }
+    std::string gbk;
+    std::string problem;
+    if (!utf8InputToGbk(utf8, gbk, problem)) {
+        terminal.err(cliText::kErrorPrefix + path + problem + "\n");
+        return false;
+    }
+    return database.parseText(path, gbk);
+}
+
+}  // namespace
+
+int runConvert(const CommandLine& line, const Terminal& terminal) {
+    const std::string& input = line.arguments[0];
+    const std::string& outputDir = line.arguments[1];
+    const auto encoding = line.options.find("--input-encoding");
+    const bool utf8 = encoding != line.options.end() && encoding->second == "utf-8";
+
+    TerminalLog log(terminal);
+    RouteDatabase database;
+    database.logSink = &log;
+    const bool parsed = utf8 ? parseUtf8(database, input, terminal) : database.parse(input);
+    if (!parsed) {
+        return 1;
+    }
+    database.generate(outputDir);
+    return log.errorLogged() ? 1 : 0;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdio>
+#include <string_view>
+
+enum class TerminalEncoding { Gbk, Utf8 };
+
+// The encoding the terminal shows; used when no --output-encoding is given.
+TerminalEncoding detectTerminalEncoding();
+
+// Prints GBK texts to standard output or standard error in the terminal's encoding.
+class Terminal {
+public:
+    explicit Terminal(TerminalEncoding encoding) : encoding_(encoding) {}
+
+    void setEncoding(TerminalEncoding encoding) { encoding_ = encoding; }
+    void out(std::string_view gbkText) const;
+    void err(std::string_view gbkText) const;
+
+private:
+    void write(std::FILE* stream, std::string_view gbkText) const;
+
+    TerminalEncoding encoding_;
+};

@@ -1,0 +1,55 @@
+// velorin-cli: the conversion of the desktop tool, for terminals and scripts.
+
+#include <string>
+
+#include "CliText.h"
+#include "CommandLine.h"
+#include "ConvertCommand.h"
+#include "Terminal.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+bool validEncoding(const std::string& name) { return name == "gbk" || name == "utf-8"; }
+
+int usageError(const Terminal& terminal, const std::string& problem) {
+    terminal.err(cliText::kErrorPrefix + problem + "\n" + cliText::kSeeHelp + "\n");
+    return kUsageError;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Terminal terminal(detectTerminalEncoding());
+    const CommandLine line =
+        CommandLine::parse(argc, argv, {"--input-encoding", "--output-encoding"}, {});
+
+    const auto output = line.options.find("--output-encoding");
+    if (output != line.options.end()) {
+        if (!validEncoding(output->second)) {
+            return usageError(terminal, cliText::kBadEncoding + output->second);
+        }
+        terminal.setEncoding(output->second == "gbk" ? TerminalEncoding::Gbk
+                                                     : TerminalEncoding::Utf8);
+    }
+    if (!line.error.empty()) {
+        return usageError(terminal, line.error);
+    }
+    if (line.help || line.command.empty()) {
+        terminal.out(cliText::kUsage);
+        return line.help ? 0 : kUsageError;
+    }
+
+    if (line.command == "convert") {
+        const auto input = line.options.find("--input-encoding");
+        if (input != line.options.end() && !validEncoding(input->second)) {
+            return usageError(terminal, cliText::kBadEncoding + input->second);
+        }
+        if (line.arguments.size() != 2) {
+            return usageError(terminal, cliText::kWrongArguments + line.command);
+        }
+        return runConvert(line, terminal);
+    }
+    return usageError(terminal, cliText::kUnknownCommand + line.command);
+}

@@ -1,0 +1,113 @@
+#include "DataFileBuilder.h"
+
+#include <vector>
+
+#include "DataFormat.h"
+#include "Messages.h"
+#include "TextConversion.h"
+
+namespace {
+
+constexpr std::size_t kWarnAtCount = 128;
+constexpr int kHeaderBytes = 3;
+
+void appendNumberList(std::string& out, const std::vector<int>& numbers) {
+    appendTwoByteNumber(out, static_cast<int>(numbers.size() * 2));
+    for (int n : numbers) {
+        appendTwoByteNumber(out, n);
+    }
+}
+
+// The length of everything after the 3-byte header, written over the placeholder.
+void patchLengthHeader(std::string& file) {
+    writeThreeByteOffsetAt(file, 0, static_cast<int>(file.size()) - kHeaderBytes);
+}
+
+void warn(LogSink& log, const std::string& text) { log.log(LogLevel::Warning, text.c_str()); }
+
+}  // namespace
+
+StationFiles buildStationFiles(const DatabaseLayout& layout, LogSink& log) {
+    StationFiles files;
+    files.stationTrips.assign(kHeaderBytes, '\0');
+    appendTwoByteNumber(files.stationIndex, static_cast<int>(layout.writtenStationCount));
+    for (const StationPlan& station : layout.stations) {
+        if (!station.converts) {
+            warn(log, messages::kStationConvertFailed);
+            warn(log, std::string(station.name));
+            continue;
+        }
+        appendCountedText(files.stationIndex, station.wideName);
+        appendThreeByteOffset(files.stationIndex, static_cast<int>(files.stationTrips.size()));
+        if (station.trips.size() >= kWarnAtCount) {
+            warn(log, messages::kStationTooManyTrips);
+        }
+        appendNumberList(files.stationTrips, station.trips);
+    }
+    patchLengthHeader(files.stationTrips);
+    return files;
+}
+
+TripFiles buildTripFiles(const DatabaseLayout& layout, LogSink& log) {
+    TripFiles files;
+    files.tripStations.assign(kHeaderBytes, '\0');
+    appendTwoByteNumber(files.tripIndex, static_cast<int>(layout.trips.size()));
+
+    auto appendTrip = [&](const TripPlan& trip) {
+        appendCountedText(files.tripIndex, trip.wideText);
+        appendThreeByteOffset(files.tripIndex, static_cast<int>(files.tripStations.size()));
+        appendNumberList(files.tripStations, trip.stations);
+    };
+
+    for (const RoutePlan& plan : layout.routes) {
+        const Route& route = *plan.route;
+        if (!plan.upConverts) {
+            warn(log, messages::kUpTripConvertFailed);
+            warn(log, plan.upText);
+            continue;
+        }
+        if (route.hasDownDirection() && !plan.downConverts) {
+            warn(log, messages::kDownTripConvertFailed);
+            warn(log, plan.downText);
+            continue;
+        }
+
+        const TripPlan& up = layout.trips[plan.upTrip];
+        if (up.wideText.size() >= kWarnAtCount) {
+            warn(log, messages::kTripTextTooLong);
+            warn(log, plan.upText);
+        }
+        if (route.upStations.size() >= kWarnAtCount) {
+            warn(log, route.name);
+            warn(log, messages::kUpTripTooManyStations);
+        }
+        appendTrip(up);
+        if (!route.hasDownDirection()) {
+            continue;
+        }
+
+        const TripPlan& down = layout.trips[plan.upTrip + 1];
+        if (down.wideText.size() >= kWarnAtCount) {
+            warn(log, plan.downText);
+            warn(log, messages::kTripTextTooLong);
+        }
+        if (route.downStations.size() >= kWarnAtCount) {
+            warn(log, route.name);
+            warn(log, messages::kDownTripTooManyStations);
+        }
+        appendTrip(down);
+    }
+    patchLengthHeader(files.tripStations);
+    return files;
+}
+
+std::string buildReadme(const DatabaseHeader& header) {
+    const std::string text = "[city]\r\n" + header.city + "\r\n\r\n" + "[date]\r\n" + header.date +
+                             "\r\n\r\n" + "[author]\r\n" + header.author +
+                             "\r\n\r\n[memo]\r\n" + header.memo;
+    std::vector<char16_t> wide(text.size() * 2);
+    AnsiToWide(text.c_str(), wide.data(), wide.size());
+    std::string file = "\xFF\xFE";
+    appendUtf16LE(file, std::u16string_view(wide.data()));
+    return file;
+}

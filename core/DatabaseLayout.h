@@ -1,0 +1,49 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Route.h"
+
+// What the four binary data files will hold, worked out before anything is written. A station
+// name or trip text that does not convert to UTF-16 within the record limit is left out here,
+// before numbering, so that every count and every station or trip number in the files refers
+// to a record that is written. A route whose up or down trip text does not convert is left
+// out with both directions.
+struct StationPlan {
+    std::string_view name;
+    bool converts = false;
+    std::u16string wideName;
+    std::vector<int> trips;  // ascending trip numbers of the trips that stop here
+};
+
+struct TripPlan {
+    std::u16string wideText;
+    std::vector<int> stations;  // station numbers in travel order, left-out stations skipped
+};
+
+struct RoutePlan {
+    const Route* route = nullptr;
+    std::string upText;
+    std::string downText;  // empty for a one-direction route
+    bool upConverts = false;
+    bool downConverts = false;
+    int upTrip = -1;  // trip number; the down trip follows it. -1 when the route is left out
+};
+
+struct DatabaseLayout {
+    std::vector<StationPlan> stations;  // every distinct name, in byte order
+    std::vector<RoutePlan> routes;      // one per non-empty route reference, in order
+    std::vector<TripPlan> trips;        // the trips that are written, in trip-number order
+    std::size_t writtenStationCount = 0;
+
+    explicit DatabaseLayout(const std::vector<std::unique_ptr<Route>>& routes);
+};
+
+// Capacity, in UTF-16 code units with the terminator, of a station name or trip text record.
+inline constexpr std::size_t kRecordTextCapacity = 512;
+
+// Converts a GBK text for a record; false when it needs more than kRecordTextCapacity units.
+bool convertRecordText(const std::string& text, std::u16string& wide);

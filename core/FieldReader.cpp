@@ -1,0 +1,36 @@
+#include "FieldReader.h"
+
+Field readField(std::string_view& cursor, char delimiter) {
+    Field field;
+    const std::size_t start = cursor.find_first_not_of(' ');
+    cursor.remove_prefix(start == std::string_view::npos ? cursor.size() : start);
+
+    const std::size_t end = cursor.find(delimiter);
+    std::string_view text = cursor.substr(0, end);
+    if (end == std::string_view::npos) {
+        cursor.remove_prefix(cursor.size());
+    } else {
+        cursor.remove_prefix(end + 1);
+        field.endedAtDelimiter = true;
+    }
+
+    const std::size_t last = text.find_last_not_of(' ');
+    text = text.substr(0, last == std::string_view::npos ? 0 : last + 1);
+    if (text.size() > kMaxFieldBytes) {
+        text = text.substr(0, kMaxFieldBytes);
+        field.truncated = true;
+    }
+    field.text.assign(text);
+    return field;
+}
+
+void splitStations(std::string_view field, std::vector<std::string>& list) {
+    while (!field.empty()) {
+        const std::size_t dash = field.find('-');
+        const std::string_view piece = field.substr(0, dash);
+        if (!piece.empty()) {
+            list.emplace_back(piece);
+        }
+        field.remove_prefix(dash == std::string_view::npos ? field.size() : dash + 1);
+    }
+}

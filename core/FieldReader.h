@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr std::size_t kMaxFieldBytes = 2047;
+
+struct Field {
+    std::string text;
+    bool endedAtDelimiter = false;
+    bool truncated = false;  // the field was longer than kMaxFieldBytes and was cut
+};
+
+// Reads one field from cursor: skips leading spaces, takes the bytes up to the delimiter or
+// the end, removes trailing spaces and cuts the text to its first kMaxFieldBytes bytes. The
+// cursor is left after the delimiter, or at the end. Only the space byte is trimmed.
+Field readField(std::string_view& cursor, char delimiter);
+
+// Appends the pieces of field between "-" bytes to list; empty pieces are dropped and the
+// pieces are not trimmed.
+void splitStations(std::string_view field, std::vector<std::string>& list);

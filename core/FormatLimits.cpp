@@ -1,0 +1,64 @@
+#include "FormatLimits.h"
+
+#include <string>
+
+#include "DataFiles.h"
+#include "DataFormat.h"
+#include "MessageFormat.h"
+#include "Messages.h"
+#include "TextConversion.h"
+
+namespace {
+
+constexpr std::size_t kHeaderBytes = 3;
+
+std::size_t listBytes(std::size_t entries) { return 2 + 2 * entries; }
+
+}  // namespace
+
+bool checkFormatLimits(const DatabaseLayout& layout, LogSink& log) {
+    bool ok = true;
+    auto report = [&](const char* format, std::initializer_list<std::string_view> values) {
+        log.log(LogLevel::Error, formatMessage(format, values).c_str());
+        ok = false;
+    };
+    auto number = [](std::size_t n) { return std::to_string(n); };
+
+    if (layout.writtenStationCount > kMaxTwoByteNumber) {
+        report(messages::kTooManyStations, {number(layout.writtenStationCount)});
+    }
+    if (layout.trips.size() > kMaxTwoByteNumber) {
+        report(messages::kTooManyTrips, {number(layout.trips.size())});
+    }
+
+    std::size_t stationTripsLength = kHeaderBytes;
+    for (const StationPlan& station : layout.stations) {
+        if (!station.converts) {
+            continue;
+        }
+        if (station.trips.size() > kMaxListEntries) {
+            report(messages::kStationListTooLong, {station.name, number(station.trips.size())});
+        }
+        stationTripsLength += listBytes(station.trips.size());
+    }
+    std::size_t tripStationsLength = kHeaderBytes;
+    for (const TripPlan& trip : layout.trips) {
+        if (trip.stations.size() > kMaxListEntries) {
+            report(messages::kTripListTooLong,
+                   {wideToAnsi(trip.wideText), number(trip.stations.size())});
+        }
+        tripStationsLength += listBytes(trip.stations.size());
+    }
+
+    for (auto [name, length] : {std::pair{dataFiles::kStationTrips, stationTripsLength},
+                                std::pair{dataFiles::kTripStations, tripStationsLength}}) {
+        if (length > kMaxThreeByteOffset) {
+            report(messages::kFileTooLong, {name, number(length)});
+        }
+    }
+
+    if (!ok) {
+        log.log(LogLevel::Error, messages::kNothingWritten);
+    }
+    return ok;
+}

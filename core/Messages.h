@@ -1,0 +1,45 @@
+#pragma once
+
+// The texts the conversion core logs. Literals are compiled to GBK.
+namespace messages {
+
+// Reading the input text file.
+inline constexpr char kLoadingResourceFile[] = "加载资源文件.";
+inline constexpr char kInputFileNotFound[] = "[错误]输入文件没有找到.";
+// Filled with: first down station, last up station, first up station, last down station, line.
+inline constexpr char kEndsDiffer[] = "上行和下行起始站点不同:\n[%s] vs [%s]\n[%s]vs[%s]\n%s";
+inline constexpr char kUpStationsEmpty[] = "上行数据为空，请更正错误再试后按任意键重试!";
+inline constexpr char kLoadingFinished[] = "加载完毕";
+// Filled with the line whose field was cut.
+inline constexpr char kFieldTruncated[] = "字段超过2047字节，超出的部分已舍去:\n%s";
+
+// Writing the data files.
+inline constexpr char kGeneratingData[] = "正在生成数据...";
+inline constexpr char kCountingData[] = "正在统计数据...";
+inline constexpr char kStationConvertFailed[] = "转换编码发现异常，可能是你的数据格式有问题，请确认";
+inline constexpr char kStationTooManyTrips[] = "车站车次太多，超过了128个车次\n";
+inline constexpr char kStationIndexCreated[] = "创建s.i成功\n";
+inline constexpr char kUpTripConvertFailed[] = "转换编码有问题，可能是数据格式错误";
+inline constexpr char kTripTextTooLong[] = "信息太长";
+inline constexpr char kUpTripTooManyStations[] = "车次停靠站点太多";
+inline constexpr char kDownTripConvertFailed[] = "编码错误";
+inline constexpr char kDownTripTooManyStations[] = "车次站点太多";
+inline constexpr char kAllDone[] = "大功告成";
+
+// Writing the data files: what cannot be written.
+inline constexpr char kNoOutputDirectory[] = "没有指定输出目录，没有生成数据文件";
+// Filled with the count.
+inline constexpr char kTooManyStations[] = "车站数量%s超过了数据文件的上限16383";
+inline constexpr char kTooManyTrips[] = "车次数量%s超过了数据文件的上限16383";
+// Filled with the trip text and the count.
+inline constexpr char kTripListTooLong[] = "车次[%s]的站点数%s超过了数据文件的上限8191";
+// Filled with the station name and the count.
+inline constexpr char kStationListTooLong[] = "车站[%s]的车次数%s超过了数据文件的上限8191";
+// Filled with the file name and its length.
+inline constexpr char kFileTooLong[] = "文件%s的长度%s字节超过了数据文件的上限2097151字节";
+inline constexpr char kNothingWritten[] = "数据超出了数据文件格式的上限，没有写入任何文件";
+// Filled with the path and the system's reason.
+inline constexpr char kCannotWriteFile[] = "无法写入文件%s: %s";
+inline constexpr char kFilesUnchanged[] = "数据文件没有生成，目录中原有的文件保持不变";
+
+}  // namespace messages

@@ -1,0 +1,243 @@
+// GBK conversion with iconv. iconv's GBK table leaves out what the Windows code page adds
+// (0x80, 0xFF, the user-defined areas and a few unassigned positions), so the tables built
+// here take iconv's pairs and add those rules, and both builds write the same files.
+
+#include <iconv.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "TextConversion.h"
+
+namespace {
+
+constexpr char16_t kReplacement = u'?';
+constexpr std::uint16_t kNoBytes = 0xFFFF;
+
+bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
+
+class Iconv {
+public:
+    Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+            throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
+        }
+    }
+    ~Iconv() { iconv_close(cd_); }
+    Iconv(const Iconv&) = delete;
+    Iconv& operator=(const Iconv&) = delete;
+
+    // Converts all of input; false when iconv stops at a byte it cannot convert.
+    bool convert(std::string_view input, std::string& output, std::size_t& stoppedAt) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        output.assign(input.size() * 4 + 8, '\0');
+        char* in = const_cast<char*>(input.data());
+        std::size_t inLeft = input.size();
+        char* out = output.data();
+        std::size_t outLeft = output.size();
+        const bool ok = iconv(cd_, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
+        output.resize(output.size() - outLeft);
+        stoppedAt = input.size() - inLeft;
+        return ok && inLeft == 0;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+// The Windows code page maps its three user-defined areas to private-use code points in order.
+char16_t userDefinedAreaUnit(unsigned lead, unsigned trail) {
+    if (lead >= 0xAA && lead <= 0xAF && trail >= 0xA1 && trail <= 0xFE) {
+        return static_cast<char16_t>(0xE000 + (lead - 0xAA) * 94 + (trail - 0xA1));
+    }
+    if (lead >= 0xF8 && lead <= 0xFE && trail >= 0xA1 && trail <= 0xFE) {
+        return static_cast<char16_t>(0xE234 + (lead - 0xF8) * 94 + (trail - 0xA1));
+    }
+    if (lead >= 0xA1 && lead <= 0xA7 && trail >= 0x40 && trail <= 0xA0) {
+        const unsigned column = trail - 0x40 - (trail > 0x7F ? 1 : 0);
+        return static_cast<char16_t>(0xE4C6 + (lead - 0xA1) * 96 + column);
+    }
+    return 0;
+}
+
+struct Cp936Tables {
+    char16_t pairUnit[0xFF - 0x81][0x100] = {};  // [lead - 0x81][trail]
+    std::uint16_t unitBytes[0x10000];             // a byte, or lead << 8 | trail
+
+    Cp936Tables() {
+        std::fill(std::begin(unitBytes), std::end(unitBytes), kNoBytes);
+        for (unsigned b = 0; b < 0x80; ++b) {
+            unitBytes[b] = static_cast<std::uint16_t>(b);
+        }
+        unitBytes[0x20AC] = 0x80;
+        unitBytes[0xF8F5] = 0xFF;
+
+        Iconv gbk("UTF-16LE", "GBK");
+        // The positions that neither GBK nor the user-defined areas assign take the
+        // private-use code points from U+E766 on, in code order.
+        char16_t nextPrivateUnit = 0xE766;
+        std::string pair(2, '\0');
+        std::string utf16;
+        std::size_t stoppedAt = 0;
+        for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+            for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+                if (!isTrailByte(static_cast<unsigned char>(trail))) {
+                    continue;
+                }
+                pair[0] = static_cast<char>(lead);
+                pair[1] = static_cast<char>(trail);
+                char16_t unit = 0;
+                if (gbk.convert(pair, utf16, stoppedAt) && utf16.size() == 2) {
+                    unit = static_cast<char16_t>(static_cast<unsigned char>(utf16[0]) |
+                                                 static_cast<unsigned char>(utf16[1]) << 8);
+                }
+                if (unit == 0) {
+                    unit = userDefinedAreaUnit(lead, trail);
+                }
+                if (unit == 0) {
+                    unit = nextPrivateUnit++;
+                }
+                pairUnit[lead - 0x81][trail] = unit;
+                if (unitBytes[unit] == kNoBytes) {
+                    unitBytes[unit] = static_cast<std::uint16_t>(lead << 8 | trail);
+                }
+            }
+        }
+    }
+};
+
+const Cp936Tables& tables() {
+    static const std::unique_ptr<Cp936Tables> instance = std::make_unique<Cp936Tables>();
+    return *instance;
+}
+
+// Decodes GBK the way the Windows code page does; calls emit(unit) for each code unit.
+template <typename Emit>
+void decodeGbk(std::string_view text, Emit emit) {
+    const Cp936Tables& t = tables();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b < 0x80) {
+            emit(static_cast<char16_t>(b));
+        } else if (b == 0x80) {
+            emit(u'\u20AC');
+        } else if (b == 0xFF) {
+            emit(u'\uF8F5');
+        } else if (i + 1 >= text.size() || text[i + 1] == '\0') {
+            emit(kReplacement);  // a lead byte without a second byte
+        } else {
+            const auto trail = static_cast<unsigned char>(text[++i]);
+            const char16_t unit = t.pairUnit[b - 0x81][trail];
+            emit(unit != 0 ? unit : kReplacement);
+        }
+    }
+}
+
+// Encodes UTF-16 units to GBK; units without a GBK form become "?". Calls emit(byte).
+template <typename Emit>
+void encodeGbk(std::u16string_view text, Emit emit) {
+    const Cp936Tables& t = tables();
+    for (char16_t unit : text) {
+        const std::uint16_t bytes = t.unitBytes[unit];
+        if (bytes == kNoBytes) {
+            emit('?');
+        } else if (bytes > 0xFF) {
+            emit(static_cast<char>(bytes >> 8));
+            emit(static_cast<char>(bytes & 0xFF));
+        } else {
+            emit(static_cast<char>(bytes));
+        }
+    }
+}
+
+}  // namespace
+
+bool AnsiToWide(const char* text, char16_t* buffer, std::size_t capacity) {
+    const std::string_view view(text);
+    std::size_t needed = 1;
+    decodeGbk(view, [&](char16_t) { ++needed; });
+    if (needed > capacity) {
+        return false;
+    }
+    decodeGbk(view, [&](char16_t unit) { *buffer++ = unit; });
+    *buffer = u'\0';
+    return true;
+}
+
+bool WideToAnsi(const char16_t* text, char* buffer, std::size_t capacity) {
+    const std::u16string_view view(text);
+    std::size_t needed = 1;
+    encodeGbk(view, [&](char) { ++needed; });
+    if (needed > capacity) {
+        return false;
+    }
+    encodeGbk(view, [&](char byte) { *buffer++ = byte; });
+    *buffer = '\0';
+    return true;
+}
+
+std::u16string ansiToWide(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    decodeGbk(text, [&](char16_t unit) { out.push_back(unit); });
+    return out;
+}
+
+std::string wideToAnsi(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    encodeGbk(text, [&](char byte) { out.push_back(byte); });
+    return out;
+}
+
+bool wideToAnsiExact(std::u16string_view text, std::string& out, std::size_t& badIndex) {
+    const Cp936Tables& t = tables();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (t.unitBytes[text[i]] == kNoBytes) {
+            badIndex = i;
+            return false;
+        }
+    }
+    out = wideToAnsi(text);
+    return true;
+}
+
+bool utf8ToWide(std::string_view text, std::u16string& out) {
+    static thread_local Iconv fromUtf8("UTF-16LE", "UTF-8");
+    std::string bytes;
+    std::size_t stoppedAt = 0;
+    if (!fromUtf8.convert(text, bytes, stoppedAt)) {
+        return false;
+    }
+    out.resize(bytes.size() / 2);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                       static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    }
+    return true;
+}
+
+std::string wideToUtf8(std::u16string_view text) {
+    static thread_local Iconv toUtf8("UTF-8", "UTF-16LE");
+    std::string out;
+    std::string piece;
+    // A lone surrogate has no UTF-8 form: it becomes U+FFFD and the rest goes on.
+    while (true) {
+        std::string bytes(text.size() * 2, '\0');
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            bytes[2 * i] = static_cast<char>(text[i] & 0xFF);
+            bytes[2 * i + 1] = static_cast<char>(text[i] >> 8);
+        }
+        std::size_t stoppedAt = 0;
+        const bool ok = toUtf8.convert(bytes, piece, stoppedAt);
+        out += piece;
+        if (ok) {
+            return out;
+        }
+        out += "\xEF\xBF\xBD";
+        text.remove_prefix(stoppedAt / 2 + 1);
+    }
+}
