@@ -1,0 +1,32 @@
+#include "AboutDialog.h"
+
+#include "HelpText.h"
+#include "resource.h"
+
+INT_PTR AboutDialog::run(HWND owner) {
+    return runModal(IDD_ABOUT, owner);
+}
+
+bool AboutDialog::processMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                 LRESULT& result) {
+    if (BitmapBackground::processMessage(window, message, wParam, lParam, result)) {
+        return true;
+    }
+    switch (message) {
+        case WM_INITDIALOG:
+            centreWindow();
+            SetDlgItemTextA(window, IDE_HELP_TEXT, kHelpText);
+            setPaintedWindow(window);
+            // The dialog manager chooses the first focus.
+            return false;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                endDialog(LOWORD(wParam));
+                result = 0;
+                return true;
+            }
+            return false;
+        default:
+            return false;
+    }
+}

@@ -1,0 +1,92 @@
+#include "LogText.h"
+
+#include <algorithm>
+
+#include "AppTexts.h"
+
+namespace logtext {
+
+namespace {
+
+bool isLeadByte(char byte) {
+    const auto value = static_cast<unsigned char>(byte);
+    return value >= 0x81 && value <= 0xFE;
+}
+
+// The first character boundary at or after `position`, counting GBK two-byte characters.
+std::size_t characterBoundaryFrom(const std::string& text, std::size_t position) {
+    std::size_t boundary = 0;
+    while (boundary < position && boundary < text.size()) {
+        boundary += isLeadByte(text[boundary]) ? 2 : 1;
+    }
+    return std::min(boundary, text.size());
+}
+
+// The last character boundary at or before `position`.
+std::size_t characterBoundaryUpTo(const std::string& text, std::size_t position) {
+    std::size_t boundary = 0;
+    while (boundary < text.size()) {
+        const std::size_t next = boundary + (isLeadByte(text[boundary]) ? 2 : 1);
+        if (next > position) {
+            break;
+        }
+        boundary = next;
+    }
+    return boundary;
+}
+
+// Where the text can be cut so that at least `excess` bytes go: the start of the first
+// prefixed entry from there on, else the next line start, else the next character boundary.
+std::size_t cutPosition(const std::string& text, std::size_t excess) {
+    const char* const prefixes[] = {texts::kLogPrefixError, texts::kLogPrefixWarning,
+                                    texts::kLogPrefixInfo};
+    std::size_t best = std::string::npos;
+    for (const char* prefix : prefixes) {
+        best = std::min(best, text.find(prefix, excess));
+    }
+    if (best != std::string::npos) {
+        return best;
+    }
+    const std::size_t lineEnd = excess < 2 ? text.find("\r\n") : text.find("\r\n", excess - 2);
+    if (lineEnd != std::string::npos) {
+        return lineEnd + 2;
+    }
+    return characterBoundaryFrom(text, excess);
+}
+
+}  // namespace
+
+std::string entryFor(LogLevel level, const char* message) {
+    std::string entry;
+    switch (level) {
+        case LogLevel::Error:
+            entry = texts::kLogPrefixError;
+            break;
+        case LogLevel::Warning:
+            entry = texts::kLogPrefixWarning;
+            break;
+        case LogLevel::Info:
+            entry = texts::kLogPrefixInfo;
+            break;
+        default:
+            break;
+    }
+    entry += message;
+    entry += texts::kLogEntryEnd;
+    return entry;
+}
+
+void append(std::string& text, std::string entry, std::size_t capacity) {
+    if (entry.size() >= capacity) {
+        entry.resize(characterBoundaryUpTo(entry, capacity));
+        text = std::move(entry);
+        return;
+    }
+    if (text.size() + entry.size() > capacity) {
+        const std::size_t excess = text.size() + entry.size() - capacity;
+        text.erase(0, cutPosition(text, excess));
+    }
+    text += entry;
+}
+
+}  // namespace logtext

@@ -1,0 +1,177 @@
+#include "MainDialog.h"
+
+#include <string>
+
+#include "AboutDialog.h"
+#include "AppModule.h"
+#include "AppTexts.h"
+#include "Choosers.h"
+#include "LogText.h"
+#include "Settings.h"
+#include "resource.h"
+
+namespace {
+
+// Paths are read from their boxes into 512-byte buffers.
+constexpr int kPathBufferSize = 512;
+
+// The box's text; false when it is longer than the path buffer holds.
+bool readPath(HWND dialog, int id, std::string& path) {
+    HWND box = GetDlgItem(dialog, id);
+    const int length = GetWindowTextLengthA(box);
+    if (length >= kPathBufferSize) {
+        return false;
+    }
+    char buffer[kPathBufferSize] = "";
+    GetWindowTextA(box, buffer, sizeof buffer);
+    path = buffer;
+    return true;
+}
+
+HICON loadIcon(int id, int sizeMetricX, int sizeMetricY) {
+    return static_cast<HICON>(LoadImageA(appModule().instance(), MAKEINTRESOURCEA(id), IMAGE_ICON,
+                                         GetSystemMetrics(sizeMetricX),
+                                         GetSystemMetrics(sizeMetricY), 0));
+}
+
+}  // namespace
+
+MainDialog::~MainDialog() {
+    if (largeIcon_ != nullptr) {
+        DestroyIcon(largeIcon_);
+    }
+    if (smallIcon_ != nullptr) {
+        DestroyIcon(smallIcon_);
+    }
+}
+
+INT_PTR MainDialog::run(HWND owner) {
+    return runModal(IDD_MAIN, owner);
+}
+
+bool MainDialog::processMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                LRESULT& result) {
+    if (BitmapBackground::processMessage(window, message, wParam, lParam, result)) {
+        return true;
+    }
+    switch (message) {
+        case WM_INITDIALOG:
+            initialise(window);
+            // The system puts the focus on the first tab stop.
+            result = 1;
+            return true;
+        case WM_COMMAND:
+            if (command(LOWORD(wParam))) {
+                result = 0;
+                return true;
+            }
+            if (HIWORD(wParam) == EN_UPDATE && lParam != 0) {
+                result = SendMessageA(reinterpret_cast<HWND>(lParam),
+                                      WM_COMMAND + kReflectedMessageBase, wParam, lParam);
+                return true;
+            }
+            break;
+        default:
+            break;
+    }
+    return reflectNotifications(message, wParam, lParam, result);
+}
+
+void MainDialog::initialise(HWND window) {
+    centreWindow();
+    largeIcon_ = loadIcon(IDI_MAIN, SM_CXICON, SM_CYICON);
+    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_));
+    smallIcon_ = loadIcon(IDI_MAIN, SM_CXSMICON, SM_CYSMICON);
+    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    setPaintedWindow(window);
+    inputPathBox_.attach(GetDlgItem(window, IDE_INPUT_PATH));
+    outputDirBox_.attach(GetDlgItem(window, IDE_OUTPUT_DIR));
+    inputLabel_.attach(GetDlgItem(window, IDT_INPUT_LABEL));
+    database_.logSink = this;
+    SetDlgItemTextA(window, IDE_OUTPUT_DIR, settings::readOutputDir().c_str());
+    SetDlgItemTextA(window, IDE_INPUT_PATH, settings::readInputFile().c_str());
+}
+
+bool MainDialog::command(WORD id) {
+    switch (id) {
+        case IDB_HELP:
+            showHelp();
+            return true;
+        case IDOK:
+        case IDCANCEL:
+            endDialog(id);
+            return true;
+        case IDB_CHOOSE_INPUT:
+            chooseInputFile();
+            return true;
+        case IDB_CHOOSE_OUTPUT:
+            chooseOutputDir();
+            return true;
+        case IDB_CONVERT:
+            convert();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MainDialog::showHelp() {
+    AboutDialog about;
+    about.run(GetActiveWindow());
+}
+
+void MainDialog::chooseInputFile() {
+    std::string path;
+    if (choosers::chooseInputFile(GetActiveWindow(), path)) {
+        SetDlgItemTextA(handle(), IDE_INPUT_PATH, path.c_str());
+        settings::writeInputFile(path);
+    }
+}
+
+void MainDialog::chooseOutputDir() {
+    std::string path;
+    if (choosers::chooseOutputDir(handle(), path)) {
+        SetDlgItemTextA(handle(), IDE_OUTPUT_DIR, path.c_str());
+        settings::writeOutputDir(path);
+    }
+}
+
+void MainDialog::convert() {
+    HWND window = handle();
+    std::string inputPath;
+    std::string outputDir;
+    const bool inputFits = readPath(window, IDE_INPUT_PATH, inputPath);
+    const bool outputFits = readPath(window, IDE_OUTPUT_DIR, outputDir);
+    SetDlgItemTextA(window, IDE_LOG, "");
+    HWND convertButton = GetDlgItem(window, IDB_CONVERT);
+    const bool buttonHadFocus = GetFocus() == convertButton;
+    EnableWindow(convertButton, FALSE);
+
+    if (!inputFits) {
+        log(LogLevel::Error, texts::kInputPathTooLong);
+    } else if (!outputFits) {
+        log(LogLevel::Error, texts::kOutputPathTooLong);
+    } else if (database_.parse(inputPath)) {
+        database_.generate(outputDir);
+    }
+
+    EnableWindow(convertButton, TRUE);
+    // A disabled button loses the keyboard focus; give it back so that the keyboard works on.
+    if (buttonHadFocus) {
+        SendMessageA(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(convertButton), TRUE);
+    }
+}
+
+void MainDialog::log(LogLevel level, const char* message) {
+    HWND box = GetDlgItem(handle(), IDE_LOG);
+    if (box == nullptr) {
+        return;
+    }
+    const int length = GetWindowTextLengthA(box);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(box, text.data(), length + 1)));
+    logtext::append(text, logtext::entryFor(level, message));
+    SetWindowTextA(box, text.c_str());
+    // Repaint now: the conversion holds the window thread until it ends.
+    UpdateWindow(box);
+}

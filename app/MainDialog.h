@@ -1,0 +1,43 @@
+#pragma once
+
+#include "BitmapBackground.h"
+#include "DialogBase.h"
+#include "FramedEdit.h"
+#include "LogSink.h"
+#include "RouteDatabase.h"
+#include "TransparentLabel.h"
+
+// The main window: the two path boxes with their choosers, the convert command and the log
+// box that shows every message of the conversion. It owns the program's one database.
+class MainDialog : public DialogBase, public BitmapBackground, public LogSink {
+public:
+    MainDialog() = default;
+    ~MainDialog() override;
+
+    // Runs the window modally; returns 1 (IDOK), 2 (IDCANCEL) or -1 (no window).
+    INT_PTR run(HWND owner);
+
+    // Appends a message to the log box with the prefix of its level.
+    void log(LogLevel level, const char* message) override;
+
+    RouteDatabase& database() { return database_; }
+
+protected:
+    bool processMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                        LRESULT& result) override;
+
+private:
+    void initialise(HWND window);
+    bool command(WORD id);
+    void showHelp();
+    void chooseInputFile();
+    void chooseOutputDir();
+    void convert();
+
+    FramedEdit inputPathBox_;
+    FramedEdit outputDirBox_;
+    TransparentLabel inputLabel_;
+    RouteDatabase database_;
+    HICON largeIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+};

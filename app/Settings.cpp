@@ -1,0 +1,39 @@
+#include "Settings.h"
+
+#include <windows.h>
+
+#include "AppTexts.h"
+
+namespace settings {
+
+namespace {
+
+std::string read(const char* key) {
+    char value[256] = "";
+    // No file name: the profile functions use the user's WIN.INI.
+    GetPrivateProfileStringA(texts::kSettingsSection, key, "", value, sizeof value, nullptr);
+    return value;
+}
+
+void write(const char* key, const std::string& value) {
+    if (!WritePrivateProfileStringA(texts::kSettingsSection, key, value.c_str(), nullptr)) {
+        OutputDebugStringA("velorin: a setting could not be written to WIN.INI\n");
+    }
+}
+
+}  // namespace
+
+std::string readInputFile() {
+    return read(texts::kSettingInputFile);
+}
+std::string readOutputDir() {
+    return read(texts::kSettingOutputDir);
+}
+void writeInputFile(const std::string& path) {
+    write(texts::kSettingInputFile, path);
+}
+void writeOutputDir(const std::string& path) {
+    write(texts::kSettingOutputDir, path);
+}
+
+}  // namespace settings

@@ -1,0 +1,118 @@
+#include "FramedEdit.h"
+
+#include <commctrl.h>
+
+#include "Colours.h"
+
+void FramedEdit::drawFrame(HWND window) const {
+    HDC dc = GetWindowDC(window);
+    if (dc == nullptr) {
+        return;
+    }
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    const RECT frame{0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top};
+    const bool active = hovered_ || GetFocus() == window;
+    HBRUSH brush = CreateSolidBrush(active ? colours::kFrameActive : colours::kFrameNormal);
+    if (brush != nullptr) {
+        FrameRect(dc, &frame, brush);
+        DeleteObject(brush);
+    }
+    ReleaseDC(window, dc);
+}
+
+void FramedEdit::repaintFrame(HWND window) const {
+    SendMessageA(window, WM_NCPAINT, 1, 0);
+}
+
+void FramedEdit::invalidateParent(HWND window) const {
+    HWND parent = GetParent(window);
+    if (parent == nullptr) {
+        return;
+    }
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
+    InvalidateRect(parent, &bounds, TRUE);
+}
+
+bool FramedEdit::processMessage(HWND window, UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/,
+                                LRESULT& result) {
+    switch (message) {
+        case WM_NCPAINT:
+            callPrevious();
+            drawFrame(window);
+            result = 1;
+            return true;
+        case WM_SETFOCUS:
+            repaintFrame(window);
+            callPrevious();
+            result = 1;
+            return true;
+        case WM_KILLFOCUS:
+            repaintFrame(window);
+            callPrevious();
+            invalidateParent(window);
+            result = 1;
+            return true;
+        case WM_MOUSEMOVE:
+            if (!tracking_) {
+                TRACKMOUSEEVENT request{};
+                request.cbSize = sizeof request;
+                request.dwFlags = TME_HOVER | TME_LEAVE;
+                request.hwndTrack = window;
+                request.dwHoverTime = 1;
+                tracking_ = _TrackMouseEvent(&request) != FALSE;
+            }
+            return false;
+        case WM_MOUSEHOVER:
+            hovered_ = true;
+            repaintFrame(window);
+            callPrevious();
+            result = 0;
+            return true;
+        case WM_MOUSELEAVE:
+            hovered_ = false;
+            tracking_ = false;
+            repaintFrame(window);
+            callPrevious();
+            result = 0;
+            return true;
+        case WM_LBUTTONDOWN:
+        case WM_CHAR:
+            callPrevious();
+            invalidateParent(window);
+            result = 1;
+            return true;
+        case WM_COMMAND + kReflectedMessageBase:
+            invalidateParent(window);
+            result = 1;
+            return true;
+        case WM_DRAWITEM + kReflectedMessageBase:
+        case WM_MEASUREITEM + kReflectedMessageBase:
+        case WM_DELETEITEM + kReflectedMessageBase:
+        case WM_VKEYTOITEM + kReflectedMessageBase:
+        case WM_CHARTOITEM + kReflectedMessageBase:
+        case WM_COMPAREITEM + kReflectedMessageBase:
+        case WM_NOTIFY + kReflectedMessageBase:
+        case WM_HSCROLL + kReflectedMessageBase:
+        case WM_VSCROLL + kReflectedMessageBase:
+        case WM_CTLCOLORMSGBOX + kReflectedMessageBase:
+        case WM_CTLCOLOREDIT + kReflectedMessageBase:
+        case WM_CTLCOLORLISTBOX + kReflectedMessageBase:
+        case WM_CTLCOLORBTN + kReflectedMessageBase:
+        case WM_CTLCOLORDLG + kReflectedMessageBase:
+        case WM_CTLCOLORSCROLLBAR + kReflectedMessageBase:
+        case WM_CTLCOLORSTATIC + kReflectedMessageBase:
+        case WM_PARENTNOTIFY + kReflectedMessageBase: {
+            // Reflected notifications get the system's default answer, for example the
+            // system's window colours for the box.
+            const WindowMessage* current = currentMessage();
+            result = DefWindowProcA(window, message - kReflectedMessageBase, current->wParam,
+                                    current->lParam);
+            return true;
+        }
+        default:
+            return false;
+    }
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "SubclassedControl.h"
+
+// An edit box with a one-pixel frame that darkens while the mouse is over the box or the box
+// has the keyboard focus.
+class FramedEdit : public SubclassedControl {
+public:
+    bool hovered() const { return hovered_; }
+
+protected:
+    bool processMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                        LRESULT& result) override;
+
+private:
+    void drawFrame(HWND window) const;
+    void repaintFrame(HWND window) const;
+    void invalidateParent(HWND window) const;
+
+    bool hovered_ = false;
+    bool tracking_ = false;  // a request for hover and leave notifications is active
+};
