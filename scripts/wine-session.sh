@@ -57,6 +57,10 @@ start)
     source "$dir/env.new"
     wine wineboot -i >"$dir/wineboot.log" 2>&1
     wineserver -w
+    # Without a window manager on the display, Wine draws the title bars itself.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >>"$dir/wineboot.log" 2>&1
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$dir/wineboot.log" 2>&1
+    wineserver -w
     mv "$dir/env.new" "$dir/env"
     echo "Wine session ready: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX"
     ;;
