@@ -1,6 +1,7 @@
 #include "AboutDialog.h"
 
 #include "HelpText.h"
+#include "Repaint.h"
 #include "resource.h"
 
 INT_PTR AboutDialog::run(HWND owner) {
@@ -20,6 +21,11 @@ bool AboutDialog::processMessage(HWND window, UINT message, WPARAM wParam, LPARA
             // The dialog manager chooses the first focus.
             return false;
         case WM_COMMAND:
+            if (LOWORD(wParam) == IDE_HELP_TEXT && HIWORD(wParam) == EN_VSCROLL) {
+                // The box scrolls its text over the background without erasing it.
+                invalidateBehind(reinterpret_cast<HWND>(lParam));
+                return false;
+            }
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
                 endDialog(LOWORD(wParam));
                 result = 0;

@@ -7,6 +7,7 @@
 #include "AppTexts.h"
 #include "Choosers.h"
 #include "LogText.h"
+#include "Repaint.h"
 #include "Settings.h"
 #include "resource.h"
 
@@ -64,6 +65,10 @@ bool MainDialog::processMessage(HWND window, UINT message, WPARAM wParam, LPARAM
             if (command(LOWORD(wParam))) {
                 result = 0;
                 return true;
+            }
+            if (LOWORD(wParam) == IDE_LOG && HIWORD(wParam) == EN_VSCROLL) {
+                // The box scrolls its text over the background without erasing it.
+                invalidateBehind(reinterpret_cast<HWND>(lParam));
             }
             if (HIWORD(wParam) == EN_UPDATE && lParam != 0) {
                 result = SendMessageA(reinterpret_cast<HWND>(lParam),
@@ -156,9 +161,10 @@ void MainDialog::convert() {
     }
 
     EnableWindow(convertButton, TRUE);
-    // A disabled button loses the keyboard focus; give it back so that the keyboard works on.
+    // A disabled button loses the keyboard focus; give it back so that the keyboard works
+    // on. SetFocus leaves the dialog's default button as it was.
     if (buttonHadFocus) {
-        SendMessageA(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(convertButton), TRUE);
+        SetFocus(convertButton);
     }
 }
 
@@ -172,6 +178,7 @@ void MainDialog::log(LogLevel level, const char* message) {
     text.resize(static_cast<std::size_t>(GetWindowTextA(box, text.data(), length + 1)));
     logtext::append(text, logtext::entryFor(level, message));
     SetWindowTextA(box, text.c_str());
-    // Repaint now: the conversion holds the window thread until it ends.
-    UpdateWindow(box);
+    // Repaint now, with the background behind the box (which does not erase its old text):
+    // the conversion holds the window thread until it ends.
+    repaintBehind(box);
 }

@@ -57,6 +57,8 @@ start)
     source "$dir/env.new"
     wine wineboot -i >"$dir/wineboot.log" 2>&1
     wineserver -w
+    # Wine's own Marlett draws the title bar buttons; this Wine finds it only in the prefix.
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     # Without a window manager on the display, Wine draws the title bars itself.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >>"$dir/wineboot.log" 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$dir/wineboot.log" 2>&1

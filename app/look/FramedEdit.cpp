@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "Colours.h"
+#include "Repaint.h"
 
 void FramedEdit::drawFrame(HWND window) const {
     HDC dc = GetWindowDC(window);
@@ -25,17 +26,6 @@ void FramedEdit::repaintFrame(HWND window) const {
     SendMessageA(window, WM_NCPAINT, 1, 0);
 }
 
-void FramedEdit::invalidateParent(HWND window) const {
-    HWND parent = GetParent(window);
-    if (parent == nullptr) {
-        return;
-    }
-    RECT bounds{};
-    GetWindowRect(window, &bounds);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
-    InvalidateRect(parent, &bounds, TRUE);
-}
-
 bool FramedEdit::processMessage(HWND window, UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/,
                                 LRESULT& result) {
     switch (message) {
@@ -52,7 +42,7 @@ bool FramedEdit::processMessage(HWND window, UINT message, WPARAM /*wParam*/, LP
         case WM_KILLFOCUS:
             repaintFrame(window);
             callPrevious();
-            invalidateParent(window);
+            invalidateBehind(window);
             result = 1;
             return true;
         case WM_MOUSEMOVE:
@@ -81,11 +71,11 @@ bool FramedEdit::processMessage(HWND window, UINT message, WPARAM /*wParam*/, LP
         case WM_LBUTTONDOWN:
         case WM_CHAR:
             callPrevious();
-            invalidateParent(window);
+            invalidateBehind(window);
             result = 1;
             return true;
         case WM_COMMAND + kReflectedMessageBase:
-            invalidateParent(window);
+            invalidateBehind(window);
             result = 1;
             return true;
         case WM_DRAWITEM + kReflectedMessageBase:

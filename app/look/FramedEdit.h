@@ -15,7 +15,6 @@ protected:
 private:
     void drawFrame(HWND window) const;
     void repaintFrame(HWND window) const;
-    void invalidateParent(HWND window) const;
 
     bool hovered_ = false;
     bool tracking_ = false;  // a request for hover and leave notifications is active

@@ -1,8 +1,10 @@
 // Entry of the in-process Wine tests of the application shell: the framework needs its
 // module and the common controls before any window is created.
+// clang-format off
+#include <windows.h>  // before every other Windows header
 #include <commctrl.h>
+// clang-format on
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include "AppModule.h"
 
