@@ -189,8 +189,9 @@ void pressKey(HWND window, WPARAM virtualKey) {
 }
 
 void focusControl(HWND dialog, HWND control) {
-    PostMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-    settle(dialog);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE, SMTO_NORMAL,
+                        10000, &ignored);
 }
 
 void settle(HWND window) {

@@ -68,7 +68,8 @@ void clickLater(HWND button);
 void pressKey(HWND window, WPARAM virtualKey);
 // Moves the keyboard focus to a control of a dialog, as the Tab key does.
 void focusControl(HWND dialog, HWND control);
-// Waits until the program has handled all messages sent so far to `window`.
+// Waits until the program's thread has handled the messages sent to it so far (posted
+// messages may still be waiting).
 void settle(HWND window);
 
 // A picture of a part of the screen, 24-bit colour.

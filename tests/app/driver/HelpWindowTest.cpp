@@ -62,8 +62,8 @@ TEST(HelpWindow, ShowsTheHelpTextAndClosesWithEnterAndEscape) {
 
     // Read-only: typing changes nothing.
     HWND box = GetDlgItem(help, IDE_HELP_TEXT);
-    PostMessageW(box, WM_CHAR, 'x', 1);
-    settle(help);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(box, WM_CHAR, 'x', 1, SMTO_NORMAL, 10000, &ignored);
     EXPECT_EQ(textOf(box), kHelpText);
 
     HWND focus = program.focus();

@@ -170,11 +170,10 @@ TEST(Look, LogBoxRepaintsTheBackgroundBehindChangedOrScrolledText) {
     EXPECT_GT(pixelsOfColour(main, log, kReadOnlyBackground), 1000);
     EXPECT_EQ(pixelsOnTheEmptyFirstLine(main, log), 0);
 
-    PostMessageW(log, WM_VSCROLL, SB_BOTTOM, 0);
-    settle(main);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(log, WM_VSCROLL, SB_BOTTOM, 0, SMTO_NORMAL, 10000, &ignored);
     Sleep(200);
-    PostMessageW(log, WM_VSCROLL, SB_TOP, 0);
-    settle(main);
+    SendMessageTimeoutW(log, WM_VSCROLL, SB_TOP, 0, SMTO_NORMAL, 10000, &ignored);
     Sleep(200);
     EXPECT_EQ(pixelsOnTheEmptyFirstLine(main, log), 0);
     Picture::ofWindow(main).saveBmp(paths().shots + "\\main-log-scrolled.bmp");

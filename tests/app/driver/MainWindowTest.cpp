@@ -96,14 +96,19 @@ TEST(StartAndStop, CloseBoxEndsWithTwoAndEnterInAPathBoxWithOne) {
 }
 
 TEST(Conversion, ConvertShowsEveryMessageAndWritesWhatTheNativeConverterWrites) {
-    const std::string output = workDir("city");
+    // Chinese names on drive C:, as a user in China would have them.
+    const std::string folder = "C:\\公交数据";
+    const std::string input = folder + "\\测试市线路.txt";
+    const std::string output = folder + "\\输出";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(dataFile("city.txt").c_str(), input.c_str(), FALSE));
     emptyDirectory(output);
     RemoveDirectoryA(output.c_str());  // the command creates it
 
     Program program;
     START(program);
     HWND main = program.mainWindow();
-    setText(item(main, IDE_INPUT_PATH), dataFile("city.txt"));
+    setText(item(main, IDE_INPUT_PATH), input);
     setText(item(main, IDE_OUTPUT_DIR), output);
     ASSERT_TRUE(click(item(main, IDB_CONVERT)));
 
