@@ -75,9 +75,9 @@ void benchmark(const std::string& label, const std::string& input, const fs::pat
                 static_cast<std::uintmax_t>(fs::file_size(outDir / "t.d")));
     std::printf("  messages of one conversion: %d errors, %d warnings, %d information\n",
                 log.counts[0] / runs, log.counts[1] / runs, log.counts[2] / runs);
-    for (const auto& [name, figures] : {std::pair{"parse   ", &parse},
-                                        std::pair{"generate", &generate},
-                                        std::pair{"convert ", &convert}}) {
+    for (const auto& [name, figures] :
+         {std::pair{"parse   ", &parse}, std::pair{"generate", &generate},
+          std::pair{"convert ", &convert}}) {
         std::printf("  %s  min %8.2f ms   median %8.2f ms   (%d runs)\n", name, figures->min(),
                     figures->median(), runs);
     }
@@ -110,8 +110,8 @@ int main(int argc, char** argv) {
     if (!writeSynthetic.empty()) {
         fs::copy_file(synthetic, writeSynthetic, fs::copy_options::overwrite_existing);
     }
-    benchmark("synthetic city (16000 stations, 4000 lines x 2 x 60 stops)", synthetic,
-              work / "out", runs);
+    benchmark("synthetic city (16000 stations, 4000 lines x 2 x 60 stops)", synthetic, work / "out",
+              runs);
     for (const std::string& input : inputs) {
         benchmark(input, input, work / "out", runs);
     }

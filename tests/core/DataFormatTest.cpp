@@ -1,7 +1,6 @@
-#include "DataFormat.h"
-
 #include <gtest/gtest.h>
 
+#include "DataFormat.h"
 #include "TestSupport.h"
 
 namespace {

@@ -1,13 +1,14 @@
-#include "FieldReader.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "FieldReader.h"
+
 namespace {
 
-std::vector<std::string> fieldsOf(std::string_view line, std::vector<bool>* endedAtComma = nullptr) {
+std::vector<std::string> fieldsOf(std::string_view line,
+                                  std::vector<bool>* endedAtComma = nullptr) {
     std::vector<std::string> fields;
     while (!line.empty()) {
         const Field field = readField(line, ',');

@@ -51,10 +51,9 @@ const std::string kUnconvertible = std::string(512, 'x');
 TEST_F(GeneratorSafetyTest, StationThatDoesNotConvertIsLeftOutBeforeNumbering) {
     add(makeRoute("1", "A-" + kUnconvertible + "-B"));
     const DataFileSet files = generate();
-    EXPECT_EQ(log.messages(),
-              (Texts{messages::kGeneratingData, messages::kCountingData,
-                     messages::kStationConvertFailed, kUnconvertible,
-                     messages::kStationIndexCreated, messages::kAllDone}));
+    EXPECT_EQ(log.messages(), (Texts{messages::kGeneratingData, messages::kCountingData,
+                                     messages::kStationConvertFailed, kUnconvertible,
+                                     messages::kStationIndexCreated, messages::kAllDone}));
     // Two stations, A = 0 and B = 1; the trip lists only those two.
     EXPECT_EQ(files.stationIndex, hexBytes("00 02 00 02 41 00 00 00 03 00 02 42 00 00 00 07"));
     EXPECT_EQ(files.stationTrips, hexBytes("00 00 08 00 02 00 00 00 02 00 00"));
@@ -241,8 +240,8 @@ TEST_F(GeneratorSafetyTest, MissingParentDirectoryIsReported) {
 TEST_F(GeneratorSafetyTest, NoDirectoryAtAllWritesNothing) {
     db.outputDir.clear();
     db.generate("");
-    EXPECT_EQ(log.entries, (std::vector<RecordingLog::Entry>{
-                               {LogLevel::Error, messages::kNoOutputDirectory}}));
+    EXPECT_EQ(log.entries,
+              (std::vector<RecordingLog::Entry>{{LogLevel::Error, messages::kNoOutputDirectory}}));
 }
 
 }  // namespace

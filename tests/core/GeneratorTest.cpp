@@ -43,11 +43,14 @@ protected:
     RecordingLog log;
 };
 
-std::string readmeBytes(const std::string& asciiText) { return "\xFF\xFE" + utf16le(asciiText); }
+std::string readmeBytes(const std::string& asciiText) {
+    return "\xFF\xFE" + utf16le(asciiText);
+}
 
 // A counted trip text of an ASCII text, as it stands in t.i.
 std::string countedAscii(const std::string& text) {
-    std::string out{static_cast<char>(text.size() * 2 / 128), static_cast<char>(text.size() * 2 % 128)};
+    std::string out{static_cast<char>(text.size() * 2 / 128),
+                    static_cast<char>(text.size() * 2 % 128)};
     return out + utf16le(text);
 }
 
@@ -88,8 +91,8 @@ TEST_F(GeneratorTest, ReadmeHoldsTheHeaderTextsAsTheyStand) {
 
     db.header = {"合肥", "", "", ""};
     const DataFileSet chinese = generate();
-    EXPECT_EQ(chinese.readme.substr(0, 2 + 16 + 4), "\xFF\xFE" + utf16le("[city]\r\n") +
-                                                        hexBytes("08 54 A5 80"));
+    EXPECT_EQ(chinese.readme.substr(0, 2 + 16 + 4),
+              "\xFF\xFE" + utf16le("[city]\r\n") + hexBytes("08 54 A5 80"));
 }
 
 TEST_F(GeneratorTest, TripTextsCarryTheDirectionSuffix) {
@@ -197,9 +200,8 @@ TEST_F(GeneratorTest, TripTextLengthWarnings) {
     twoWay.start = twoWay.terminal = {};
     add(twoWay);
     generate();
-    EXPECT_EQ(warnings(),
-              (Texts{messages::kTripTextTooLong, std::string(123, 'w') + "a,,,,",
-                     std::string(123, 'w') + "b,,,,", messages::kTripTextTooLong}));
+    EXPECT_EQ(warnings(), (Texts{messages::kTripTextTooLong, std::string(123, 'w') + "a,,,,",
+                                 std::string(123, 'w') + "b,,,,", messages::kTripTextTooLong}));
 }
 
 TEST_F(GeneratorTest, EmptyArgumentWritesIntoTheStoredDirectory) {

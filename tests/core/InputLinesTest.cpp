@@ -1,9 +1,9 @@
-#include "InputLines.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "InputLines.h"
 
 namespace {
 
@@ -26,8 +26,12 @@ TEST(InputLines, CarriageReturnDroppedOnlyBeforeLineFeed) {
 }
 
 TEST(InputLines, CtrlZEndsTheText) {
-    EXPECT_EQ(piecesOf("a\nb\x1A" "c\nd\n"), (Pieces{"a\n", "b"}));
-    EXPECT_EQ(piecesOf("\x1A" "a\n"), Pieces{});
+    EXPECT_EQ(piecesOf("a\nb\x1A"
+                       "c\nd\n"),
+              (Pieces{"a\n", "b"}));
+    EXPECT_EQ(piecesOf("\x1A"
+                       "a\n"),
+              Pieces{});
 }
 
 TEST(InputLines, EmptyTextHasNoLine) {

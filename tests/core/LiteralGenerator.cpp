@@ -84,8 +84,7 @@ LiteralFiles literalGenerate(const std::vector<std::unique_ptr<Route>>& routes) 
                    route->upStations);
         if (twoWay) {
             appendTrip(route->name + "b," + route->terminal.firstBus + "," +
-                           route->terminal.lastBus + "," + route->lineType + "," +
-                           route->extraInfo,
+                           route->terminal.lastBus + "," + route->lineType + "," + route->extraInfo,
                        route->downStations);
         }
     }

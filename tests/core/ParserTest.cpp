@@ -31,9 +31,9 @@ protected:
 TEST_F(ParserTest, MissingFileReportsAndEmptiesTheRoutes) {
     db.routes.push_back(std::make_unique<Route>());
     EXPECT_FALSE(db.parse("no/such/input.txt"));
-    EXPECT_EQ(log.entries, (std::vector<RecordingLog::Entry>{
-                               {LogLevel::Info, messages::kLoadingResourceFile},
-                               {LogLevel::Error, messages::kInputFileNotFound}}));
+    EXPECT_EQ(log.entries,
+              (std::vector<RecordingLog::Entry>{{LogLevel::Info, messages::kLoadingResourceFile},
+                                                {LogLevel::Error, messages::kInputFileNotFound}}));
     EXPECT_TRUE(db.routes.empty());
     EXPECT_EQ(db.inputPath, "no/such/input.txt");
 }
@@ -51,7 +51,8 @@ TEST_F(ParserTest, ReadsAFileWithWindowsLineEnds) {
 
 TEST_F(ParserTest, HeaderValuesAreWholeLinesWithTheirLineFeed) {
     db.header.memo = "earlier";
-    ASSERT_TRUE(parse("comment line\n[author]\n  someone  \n[date]\n2009\n[city]\nX\n[datasection]\n"));
+    ASSERT_TRUE(
+        parse("comment line\n[author]\n  someone  \n[date]\n2009\n[city]\nX\n[datasection]\n"));
     EXPECT_EQ(db.header.author, "  someone  \n");
     EXPECT_EQ(db.header.date, "2009\n");
     EXPECT_EQ(db.header.city, "X\n");
@@ -121,7 +122,8 @@ TEST_F(ParserTest, TextWithoutMarkersHasNoDataPart) {
 }
 
 TEST_F(ParserTest, AllElevenFieldsTrimmed) {
-    ASSERT_TRUE(parse("[datasection]\n 12 , 起点 ,6:00, 22:00 ,终点,6:30,22:30 , 空调 ,甲-乙 , 乙-甲 , 备注 \n"));
+    ASSERT_TRUE(parse(
+        "[datasection]\n 12 , 起点 ,6:00, 22:00 ,终点,6:30,22:30 , 空调 ,甲-乙 , 乙-甲 , 备注 \n"));
     const Route& r = route(0);
     EXPECT_EQ(r.name, "12");
     EXPECT_EQ(r.start.station, "起点");
@@ -148,8 +150,12 @@ TEST_F(ParserTest, DownFieldForms) {
         Texts expected;
     };
     const std::vector<Case> cases = {
-        {"略", {"R", "Q", "P"}},     {"P-Q-R", {"R", "Q", "P"}}, {"R-Q-P", {"R", "Q", "P"}},
-        {"无", {}},                  {"", {}},                   {" 无 ", {}},
+        {"略", {"R", "Q", "P"}},
+        {"P-Q-R", {"R", "Q", "P"}},
+        {"R-Q-P", {"R", "Q", "P"}},
+        {"无", {}},
+        {"", {}},
+        {" 无 ", {}},
     };
     for (const Case& c : cases) {
         log.entries.clear();
@@ -176,8 +182,7 @@ TEST_F(ParserTest, DifferentEndsWarnAndKeepTheRoute) {
     ASSERT_TRUE(parse("[datasection]\n" + line + "\n"));
     EXPECT_EQ(route(0).downStations, (Texts{"R", "Q", "S"}));
     EXPECT_EQ(log.entries.at(1).level, LogLevel::Warning);
-    EXPECT_EQ(log.entries.at(1).message,
-              "上行和下行起始站点不同:\n[R] vs [R]\n[P]vs[S]\n" + line);
+    EXPECT_EQ(log.entries.at(1).message, "上行和下行起始站点不同:\n[R] vs [R]\n[P]vs[S]\n" + line);
 
     log.entries.clear();
     ASSERT_TRUE(parse("[datasection]\n" + dataLine("P-Q-R", "S-Q-P") + "\n"));
@@ -198,8 +203,8 @@ TEST_F(ParserTest, ShortLinesSkippedOrRejected) {
     for (const std::string bad : {"  ", "站", "1,S,a,b,T,c,d,K", "1,S,a,b,T,c,d,K,---,B"}) {
         log.entries.clear();
         EXPECT_FALSE(parse("[datasection]\n" + bad + "\n")) << bad;
-        EXPECT_EQ(log.messages(), (Texts{messages::kLoadingResourceFile,
-                                         messages::kUpStationsEmpty, bad}))
+        EXPECT_EQ(log.messages(),
+                  (Texts{messages::kLoadingResourceFile, messages::kUpStationsEmpty, bad}))
             << bad;
         EXPECT_EQ(log.entries[1].level, LogLevel::Error);
         EXPECT_EQ(log.entries[2].level, LogLevel::Info);

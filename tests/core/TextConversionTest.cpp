@@ -1,9 +1,9 @@
-#include "TextConversion.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
+
+#include "TextConversion.h"
 
 namespace {
 
@@ -107,13 +107,21 @@ TEST(TextConversion, ExactConversionNamesTheFirstUnitWithoutGbkForm) {
 
 TEST(TextConversion, Utf8BothWays) {
     std::u16string wide;
-    ASSERT_TRUE(utf8ToWide("\xE7\xAB\x99" "A", wide));
+    ASSERT_TRUE(
+        utf8ToWide("\xE7\xAB\x99"
+                   "A",
+                   wide));
     EXPECT_EQ(wide, u"\u7AD9A");
-    EXPECT_EQ(wideToUtf8(wide), "\xE7\xAB\x99" "A");
+    EXPECT_EQ(wideToUtf8(wide),
+              "\xE7\xAB\x99"
+              "A");
     EXPECT_FALSE(utf8ToWide("A\xC3", wide));
     EXPECT_FALSE(utf8ToWide("\xFF", wide));
     // A lone surrogate has no UTF-8 form and becomes U+FFFD; the rest still comes out.
-    EXPECT_EQ(wideToUtf8(u"a\xD800" u"b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(wideToUtf8(u"a\xD800"
+                         u"b"),
+              "a\xEF\xBF\xBD"
+              "b");
 }
 
 }  // namespace

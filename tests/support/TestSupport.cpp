@@ -56,7 +56,9 @@ TempDir::~TempDir() {
     fs::remove_all(path_, ignored);
 }
 
-std::string TempDir::file(const std::string& name) const { return path_ + "/" + name; }
+std::string TempDir::file(const std::string& name) const {
+    return path_ + "/" + name;
+}
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -71,7 +73,9 @@ void writeFile(const std::string& path, const std::string& bytes) {
     }
 }
 
-bool fileExists(const std::string& path) { return fs::exists(path); }
+bool fileExists(const std::string& path) {
+    return fs::exists(path);
+}
 
 std::vector<std::string> listDirectory(const std::string& path) {
     std::vector<std::string> names;
