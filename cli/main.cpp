@@ -11,7 +11,9 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-bool validEncoding(const std::string& name) { return name == "gbk" || name == "utf-8"; }
+bool validEncoding(const std::string& name) {
+    return name == "gbk" || name == "utf-8";
+}
 
 int usageError(const Terminal& terminal, const std::string& problem) {
     terminal.err(cliText::kErrorPrefix + problem + "\n" + cliText::kSeeHelp + "\n");
