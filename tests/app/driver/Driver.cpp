@@ -247,7 +247,6 @@ COLORREF Picture::pixel(int x, int y) const {
 }
 
 bool Picture::saveBmp(const std::string& path) const {
-    const std::size_t stride = (static_cast<std::size_t>(width_) * 3 + 3) & ~3u;
     BITMAPINFOHEADER header{};
     header.biSize = sizeof header;
     header.biWidth = width_;
@@ -263,7 +262,6 @@ bool Picture::saveBmp(const std::string& path) const {
     std::string content(reinterpret_cast<const char*>(&file), sizeof file);
     content.append(reinterpret_cast<const char*>(&header), sizeof header);
     content.append(reinterpret_cast<const char*>(rows_.data()), rows_.size());
-    (void)stride;
     return writeFile(path, content);
 }
 

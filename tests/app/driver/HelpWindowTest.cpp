@@ -31,7 +31,7 @@ TEST(HelpText, HasTheLayoutOfTwentyEightLines) {
     const std::string text = kHelpText;
     const std::vector<std::string> lines = linesOf(text);
     ASSERT_EQ(lines.size(), 28u);
-    EXPECT_EQ(text.substr(text.size() - 2) == "\r\n", false);
+    EXPECT_NE(text.substr(text.size() - 2), "\r\n");  // no line end after the last line
     EXPECT_EQ(lines[0], "\t\t行行达公交数据制作工具1.6");
     EXPECT_EQ(lines[2], std::string(13, ' ') + "输入文件格式:");
     for (std::size_t i = 0; i < lines.size(); ++i) {
