@@ -1,0 +1,65 @@
+// Writes the seed corpora of the two fuzzers: random databases and the given input texts,
+// each as the four loaded files in one input, and the input texts for the parser.
+//   velorin_fuzz_seeds LOAD_DIR PARSE_DIR COUNT [INPUT.txt...]
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "FuzzInput.h"
+#include "GeneratedFiles.h"
+#include "RandomDatabase.h"
+
+namespace {
+
+class SilentLog : public LogSink {
+public:
+    void log(LogLevel /*level*/, const char* /*message*/) override {}
+};
+
+void writeFile(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+void writeLoadSeed(const RouteDatabase& database, const std::string& path) {
+    std::array<std::string, 4> files;
+    if (buildLoadedFiles(database, files)) {
+        writeFile(path, joinFuzzInput(files));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fputs("usage: velorin_fuzz_seeds LOAD_DIR PARSE_DIR COUNT [INPUT.txt...]\n", stderr);
+        return 2;
+    }
+    const std::string loadDir = argv[1];
+    const std::string parseDir = argv[2];
+    const int count = std::atoi(argv[3]);
+
+    for (int i = 0; i < count; ++i) {
+        RouteDatabase database;
+        fillRandomDatabase(database, static_cast<std::uint32_t>(i));
+        writeLoadSeed(database, loadDir + "/random-" + std::to_string(i));
+    }
+
+    for (int i = 4; i < argc; ++i) {
+        std::ifstream file(argv[i], std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(file)),
+                               std::istreambuf_iterator<char>());
+        const std::string name = "input-" + std::to_string(i - 4);
+        writeFile(parseDir + "/" + name, text);
+        RouteDatabase database;
+        SilentLog log;
+        database.logSink = &log;
+        if (database.parseText(argv[i], text)) {
+            writeLoadSeed(database, loadDir + "/" + name);
+        }
+    }
+    return 0;
+}
