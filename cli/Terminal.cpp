@@ -2,7 +2,9 @@
 
 #include "TextConversion.h"
 
-void Terminal::out(std::string_view gbkText) const { write(stdout, gbkText); }
+void Terminal::out(std::string_view gbkText) const {
+    write(stdout, gbkText);
+}
 
 void Terminal::err(std::string_view gbkText) const {
     std::fflush(stdout);

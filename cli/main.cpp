@@ -2,16 +2,20 @@
 
 #include <string>
 
+#include "CheckCommand.h"
 #include "CliText.h"
 #include "CommandLine.h"
 #include "ConvertCommand.h"
+#include "DumpCommand.h"
 #include "Terminal.h"
 
 namespace {
 
 constexpr int kUsageError = 2;
 
-bool validEncoding(const std::string& name) { return name == "gbk" || name == "utf-8"; }
+bool validEncoding(const std::string& name) {
+    return name == "gbk" || name == "utf-8";
+}
 
 int usageError(const Terminal& terminal, const std::string& problem) {
     terminal.err(cliText::kErrorPrefix + problem + "\n" + cliText::kSeeHelp + "\n");
@@ -23,7 +27,7 @@ int usageError(const Terminal& terminal, const std::string& problem) {
 int main(int argc, char** argv) {
     Terminal terminal(detectTerminalEncoding());
     const CommandLine line =
-        CommandLine::parse(argc, argv, {"--input-encoding", "--output-encoding"}, {});
+        CommandLine::parse(argc, argv, {"--input-encoding", "--output-encoding", "-o"}, {"--utf8"});
 
     const auto output = line.options.find("--output-encoding");
     if (output != line.options.end()) {
@@ -50,6 +54,12 @@ int main(int argc, char** argv) {
             return usageError(terminal, cliText::kWrongArguments + line.command);
         }
         return runConvert(line, terminal);
+    }
+    if (line.command == "dump" || line.command == "check") {
+        if (line.arguments.size() != 1) {
+            return usageError(terminal, cliText::kWrongArguments + line.command);
+        }
+        return line.command == "dump" ? runDump(line, terminal) : runCheck(line, terminal);
     }
     return usageError(terminal, cliText::kUnknownCommand + line.command);
 }
