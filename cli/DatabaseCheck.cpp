@@ -199,7 +199,10 @@ private:
                                   {number(length), number(content.size() - kHeaderBytes)}));
         }
 
+        // After a record whose offset points nowhere, the next record's place is unknown.
         std::size_t expected = kHeaderBytes;
+        bool placeKnown = true;
+        bool complete = true;
         for (std::size_t n = 0; n < records.size(); ++n) {
             const IndexRecord& record = records[n];
             const auto offset = static_cast<std::size_t>(record.offset);
@@ -207,9 +210,11 @@ private:
                 problem(indexFile, record.offsetAt,
                         formatMessage(text::kCheckOffsetOutside,
                                       {number(n), number(offset), file, number(content.size())}));
+                placeKnown = false;
+                complete = false;
                 continue;
             }
-            if (offset != expected) {
+            if (placeKnown && offset != expected) {
                 problem(indexFile, record.offsetAt,
                         formatMessage(text::kCheckOffset,
                                       {number(n), number(offset), number(expected)}));
@@ -219,12 +224,13 @@ private:
                 return false;
             }
             expected = in.position();
+            placeKnown = true;
         }
-        if (expected < content.size()) {
+        if (placeKnown && expected < content.size()) {
             problem(file, expected,
                     formatMessage(text::kCheckTrailing, {number(content.size() - expected)}));
         }
-        return true;
+        return complete;
     }
 
     // Reads a list of two-byte numbers; false when it runs past the end of the file.
