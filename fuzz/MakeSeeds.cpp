@@ -1,5 +1,6 @@
 // Writes the seed corpora of the two fuzzers: random databases and the given input texts,
-// each as the four loaded files in one input, and the input texts for the parser.
+// each as the four loaded files in one input for the loader, and as input texts (the random
+// databases written as the dump command writes them) for the parser.
 //   velorin_fuzz_seeds LOAD_DIR PARSE_DIR COUNT [INPUT.txt...]
 
 #include <array>
@@ -11,6 +12,7 @@
 
 #include "FuzzInput.h"
 #include "GeneratedFiles.h"
+#include "InputTextWriter.h"
 #include "RandomDatabase.h"
 
 namespace {
@@ -46,6 +48,8 @@ int main(int argc, char** argv) {
         RouteDatabase database;
         fillRandomDatabase(database, static_cast<std::uint32_t>(i));
         writeLoadSeed(database, loadDir + "/random-" + std::to_string(i));
+        std::vector<InputTextProblem> problems;
+        writeFile(parseDir + "/random-" + std::to_string(i), writeInputText(database, problems));
     }
 
     for (int i = 4; i < argc; ++i) {
