@@ -23,7 +23,9 @@ void patchLengthHeader(std::string& file) {
     writeThreeByteOffsetAt(file, 0, static_cast<int>(file.size()) - kHeaderBytes);
 }
 
-void warn(LogSink& log, const std::string& text) { log.log(LogLevel::Warning, text.c_str()); }
+void warn(LogSink& log, const std::string& text) {
+    log.log(LogLevel::Warning, text.c_str());
+}
 
 }  // namespace
 
@@ -103,8 +105,8 @@ TripFiles buildTripFiles(const DatabaseLayout& layout, LogSink& log) {
 
 std::string buildReadme(const DatabaseHeader& header) {
     const std::string text = "[city]\r\n" + header.city + "\r\n\r\n" + "[date]\r\n" + header.date +
-                             "\r\n\r\n" + "[author]\r\n" + header.author +
-                             "\r\n\r\n[memo]\r\n" + header.memo;
+                             "\r\n\r\n" + "[author]\r\n" + header.author + "\r\n\r\n[memo]\r\n" +
+                             header.memo;
     std::vector<char16_t> wide(text.size() * 2);
     AnsiToWide(text.c_str(), wide.data(), wide.size());
     std::string file = "\xFF\xFE";

@@ -40,7 +40,9 @@ inline void appendCountedText(std::string& out, std::u16string_view text) {
     appendUtf16LE(out, text);
 }
 
-inline int decodeTwoByteNumber(unsigned char b0, unsigned char b1) { return b0 * 128 + b1; }
+inline int decodeTwoByteNumber(unsigned char b0, unsigned char b1) {
+    return b0 * 128 + b1;
+}
 
 inline int decodeThreeByteOffset(unsigned char b0, unsigned char b1, unsigned char b2) {
     return b0 * 16384 + b1 * 128 + b2;

@@ -2,4 +2,6 @@
 
 #include "FileSystem.h"
 
-void createDirectory(const std::string& path) { mkdir(path.c_str(), 0777); }
+void createDirectory(const std::string& path) {
+    mkdir(path.c_str(), 0777);
+}

@@ -2,4 +2,6 @@
 
 #include "FileSystem.h"
 
-void createDirectory(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
+void createDirectory(const std::string& path) {
+    CreateDirectoryA(path.c_str(), nullptr);
+}

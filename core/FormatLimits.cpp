@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::size_t kHeaderBytes = 3;
 
-std::size_t listBytes(std::size_t entries) { return 2 + 2 * entries; }
+std::size_t listBytes(std::size_t entries) {
+    return 2 + 2 * entries;
+}
 
 }  // namespace
 

@@ -4,7 +4,8 @@ std::string formatMessage(std::string_view format, std::initializer_list<std::st
     std::string out;
     auto arg = args.begin();
     for (std::size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's' && arg != args.end()) {
+        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's' &&
+            arg != args.end()) {
             out.append(*arg++);
             ++i;
         } else {

@@ -16,7 +16,8 @@ inline constexpr char kFieldTruncated[] = "字段超过2047字节，超出的部
 // Writing the data files.
 inline constexpr char kGeneratingData[] = "正在生成数据...";
 inline constexpr char kCountingData[] = "正在统计数据...";
-inline constexpr char kStationConvertFailed[] = "转换编码发现异常，可能是你的数据格式有问题，请确认";
+inline constexpr char kStationConvertFailed[] =
+    "转换编码发现异常，可能是你的数据格式有问题，请确认";
 inline constexpr char kStationTooManyTrips[] = "车站车次太多，超过了128个车次\n";
 inline constexpr char kStationIndexCreated[] = "创建s.i成功\n";
 inline constexpr char kUpTripConvertFailed[] = "转换编码有问题，可能是数据格式错误";

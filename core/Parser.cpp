@@ -14,7 +14,9 @@ namespace {
 constexpr char kOmitted[] = "略";
 constexpr char kNone[] = "无";
 
-bool isGbkLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+bool isGbkLeadByte(unsigned char b) {
+    return b >= 0x81 && b <= 0xFE;
+}
 
 // Finds marker in line at the start of a GBK character only, so that the second byte of a
 // double-byte character is never taken for "[".
@@ -47,7 +49,9 @@ std::string* markedField(std::string_view line, DatabaseHeader& header) {
     return nullptr;
 }
 
-bool beginsMarkerLine(std::string_view line) { return !line.empty() && line.front() == '['; }
+bool beginsMarkerLine(std::string_view line) {
+    return !line.empty() && line.front() == '[';
+}
 
 // Reads the header part; false when the text ended inside it.
 bool readHeaderPart(InputLines& lines, DatabaseHeader& header) {
@@ -137,9 +141,9 @@ private:
         if (down.empty() || (down.front() == up.back() && up.front() == down.back())) {
             return;
         }
-        db_.log(LogLevel::Warning, formatMessage(messages::kEndsDiffer, {down.front(), up.back(),
-                                                                         up.front(), down.back(),
-                                                                         line_}));
+        db_.log(LogLevel::Warning,
+                formatMessage(messages::kEndsDiffer,
+                              {down.front(), up.back(), up.front(), down.back(), line_}));
     }
 
     RouteDatabase& db_;

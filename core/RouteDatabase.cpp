@@ -1,6 +1,8 @@
 #include "RouteDatabase.h"
 
-void RouteDatabase::clearRoutes() { routes.clear(); }
+void RouteDatabase::clearRoutes() {
+    routes.clear();
+}
 
 void RouteDatabase::log(LogLevel level, const char* message) {
     if (logSink != nullptr) {

@@ -20,8 +20,8 @@ int writeWholeFile(const std::string& path, std::string_view bytes) {
     if (file == nullptr) {
         return errno != 0 ? errno : EIO;
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                         std::fflush(file) == 0;
+    const bool written =
+        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
     int error = written ? 0 : (errno != 0 ? errno : EIO);
     if (std::fclose(file) != 0 && error == 0) {
         error = errno != 0 ? errno : EIO;

@@ -20,9 +20,7 @@ public:
     // The station numbers of a route's up or down list, entry by entry; empty for a route
     // whose reference is empty.
     const std::vector<int>& upNumbers(std::size_t routeIndex) const { return up_[routeIndex]; }
-    const std::vector<int>& downNumbers(std::size_t routeIndex) const {
-        return down_[routeIndex];
-    }
+    const std::vector<int>& downNumbers(std::size_t routeIndex) const { return down_[routeIndex]; }
 
 private:
     std::vector<std::string_view> names_;

@@ -17,13 +17,16 @@ namespace {
 constexpr char16_t kReplacement = u'?';
 constexpr std::uint16_t kNoBytes = 0xFFFF;
 
-bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
+bool isTrailByte(unsigned char b) {
+    return b >= 0x40 && b <= 0xFE && b != 0x7F;
+}
 
 class Iconv {
 public:
     Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {
         if (cd_ == reinterpret_cast<iconv_t>(-1)) {
-            throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
+            throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " +
+                                     to);
         }
     }
     ~Iconv() { iconv_close(cd_); }
@@ -65,7 +68,7 @@ char16_t userDefinedAreaUnit(unsigned lead, unsigned trail) {
 
 struct Cp936Tables {
     char16_t pairUnit[0xFF - 0x81][0x100] = {};  // [lead - 0x81][trail]
-    std::uint16_t unitBytes[0x10000];             // a byte, or lead << 8 | trail
+    std::uint16_t unitBytes[0x10000];            // a byte, or lead << 8 | trail
 
     Cp936Tables() {
         std::fill(std::begin(unitBytes), std::end(unitBytes), kNoBytes);

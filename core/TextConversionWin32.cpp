@@ -10,8 +10,12 @@ constexpr UINT kGbk = 936;
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wchar_t expected");
 
-wchar_t* wide(char16_t* text) { return reinterpret_cast<wchar_t*>(text); }
-const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+wchar_t* wide(char16_t* text) {
+    return reinterpret_cast<wchar_t*>(text);
+}
+const wchar_t* wide(const char16_t* text) {
+    return reinterpret_cast<const wchar_t*>(text);
+}
 
 std::u16string multiByteToWide(UINT codePage, DWORD flags, std::string_view text, bool& ok) {
     ok = true;
@@ -59,8 +63,7 @@ bool WideToAnsi(const char16_t* text, char* buffer, std::size_t capacity) {
     if (needed <= 0 || static_cast<std::size_t>(needed) > capacity) {
         return false;
     }
-    return WideCharToMultiByte(kGbk, 0, wide(text), -1, buffer, needed, nullptr, nullptr) ==
-           needed;
+    return WideCharToMultiByte(kGbk, 0, wide(text), -1, buffer, needed, nullptr, nullptr) == needed;
 }
 
 std::u16string ansiToWide(std::string_view text) {
@@ -68,7 +71,9 @@ std::u16string ansiToWide(std::string_view text) {
     return multiByteToWide(kGbk, 0, text, ok);
 }
 
-std::string wideToAnsi(std::u16string_view text) { return wideToMultiByte(kGbk, text); }
+std::string wideToAnsi(std::u16string_view text) {
+    return wideToMultiByte(kGbk, text);
+}
 
 bool wideToAnsiExact(std::u16string_view text, std::string& out, std::size_t& badIndex) {
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -91,4 +96,6 @@ bool utf8ToWide(std::string_view text, std::u16string& out) {
     return ok;
 }
 
-std::string wideToUtf8(std::u16string_view text) { return wideToMultiByte(CP_UTF8, text); }
+std::string wideToUtf8(std::u16string_view text) {
+    return wideToMultiByte(CP_UTF8, text);
+}

@@ -13,7 +13,7 @@
 #include "FuzzInput.h"
 #include "GeneratedFiles.h"
 #include "InputTextWriter.h"
-#include "RandomDatabase.h"
+#include "RoundTripDatabase.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
 
     for (int i = 0; i < count; ++i) {
         RouteDatabase database;
-        fillRandomDatabase(database, static_cast<std::uint32_t>(i));
+        fillRoundTripDatabase(database, static_cast<std::uint32_t>(i));
         writeLoadSeed(database, loadDir + "/random-" + std::to_string(i));
         std::vector<InputTextProblem> problems;
         writeFile(parseDir + "/random-" + std::to_string(i), writeInputText(database, problems));

@@ -7,8 +7,8 @@
 
 #include "DataFiles.h"
 #include "EditorMessages.h"
-#include "RandomDatabase.h"
-#include "ScratchDirectory.h"
+#include "LoaderTestSupport.h"
+#include "RoundTripDatabase.h"
 #include "TextConversion.h"
 
 namespace {
@@ -17,7 +17,7 @@ class CliCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         RouteDatabase database;
-        fillRandomDatabase(database, 3);
+        fillRoundTripDatabase(database, 3);
         ASSERT_FALSE(database.routes.empty());
         routes = database.routes.size();
         database.generate(db);
@@ -29,13 +29,13 @@ protected:
                                     arguments + " >'" + scratch.file("out") + "' 2>'" +
                                     scratch.file("err") + "'";
         const int status = std::system(command.c_str());
-        out = readFileBytes(scratch.file("out"));
-        err = readFileBytes(scratch.file("err"));
+        out = readFile(scratch.file("out"));
+        err = readFile(scratch.file("err"));
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    ScratchDirectory scratch;
-    const std::string db = scratch.subdirectory("db");
+    TempDir scratch;
+    const std::string db = makeDirectory(scratch, "db");
     std::size_t routes = 0;
     std::string out;
     std::string err;
@@ -48,7 +48,7 @@ TEST_F(CliCommandsTest, DumpWritesTheSameTextToStandardOutputOrAFileAndInUtf8) {
     EXPECT_NE(err.find(editorMessages::kLoadFinished), std::string::npos);
 
     ASSERT_EQ(run("dump '" + db + "' -o '" + scratch.file("dump.txt") + "'"), 0) << err;
-    EXPECT_EQ(readFileBytes(scratch.file("dump.txt")), gbk);
+    EXPECT_EQ(readFile(scratch.file("dump.txt")), gbk);
     EXPECT_TRUE(out.empty());
 
     ASSERT_EQ(run("dump --utf8 '" + db + "'"), 0) << err;
@@ -67,7 +67,7 @@ TEST_F(CliCommandsTest, CheckSummarisesAgreeingFilesAndListsTheProblemsOfDamaged
     EXPECT_NE(out.find(", " + std::to_string(routes) + " lines\n"), std::string::npos) << out;
 
     const std::string tripStations = dataFiles::pathIn(db, dataFiles::kTripStations);
-    writeFileBytes(tripStations, readFileBytes(tripStations) + "xx");
+    writeFile(tripStations, readFile(tripStations) + "xx");
     ASSERT_EQ(run("check '" + db + "'"), 1);
     EXPECT_EQ(out.rfind("t.d:0: ", 0), 0u) << out;
     EXPECT_NE(out.find("2 problems found\n"), std::string::npos) << out;

@@ -5,8 +5,7 @@
 #include "DataFiles.h"
 #include "DatabaseCheck.h"
 #include "LoaderTestSupport.h"
-#include "RandomDatabase.h"
-#include "ScratchDirectory.h"
+#include "RoundTripDatabase.h"
 
 namespace {
 
@@ -21,11 +20,11 @@ std::string describe(const CheckReport& report) {
 }
 
 TEST(DatabaseCheckTest, AcceptsEveryGeneratedDatabaseAndCountsItsParts) {
-    ScratchDirectory scratch;
+    TempDir scratch;
     for (int seed = 0; seed < 100; ++seed) {
         RouteDatabase database;
-        fillRandomDatabase(database, static_cast<std::uint32_t>(seed));
-        const std::string dir = scratch.subdirectory(std::to_string(seed));
+        fillRoundTripDatabase(database, static_cast<std::uint32_t>(seed));
+        const std::string dir = makeDirectory(scratch, std::to_string(seed));
         database.generate(dir);
 
         std::set<std::string> stations;
@@ -59,7 +58,7 @@ protected:
         database.routes.push_back(std::move(five));
         database.generate(scratch.path());
         for (const char* name : {"readme.txt", "s.i", "s.d", "t.i", "t.d"}) {
-            memory.files[name] = readFileBytes(dataFiles::pathIn(scratch.path(), name));
+            memory.files[name] = readFile(dataFiles::pathIn(scratch.path(), name));
         }
     }
 
@@ -82,7 +81,7 @@ protected:
 
     std::string& file(const char* name) { return memory.files[name]; }
 
-    ScratchDirectory scratch;
+    TempDir scratch;
     MemoryFiles memory;
 };
 

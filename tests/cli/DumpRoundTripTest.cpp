@@ -5,8 +5,7 @@
 #include "DataFiles.h"
 #include "InputTextWriter.h"
 #include "LoaderTestSupport.h"
-#include "RandomDatabase.h"
-#include "ScratchDirectory.h"
+#include "RoundTripDatabase.h"
 
 namespace {
 
@@ -35,7 +34,7 @@ protected:
         if (!database.parseText("input.txt", text)) {
             return false;
         }
-        database.generate(scratch.subdirectory(dir));
+        database.generate(makeDirectory(scratch, dir));
         return true;
     }
 
@@ -51,13 +50,13 @@ protected:
 
     void expectSameFiles(const std::string& a, const std::string& b, const std::string& where) {
         for (const char* name : kAllFiles) {
-            EXPECT_EQ(readFileBytes(dataFiles::pathIn(scratch.file(a), name)),
-                      readFileBytes(dataFiles::pathIn(scratch.file(b), name)))
+            EXPECT_EQ(readFile(dataFiles::pathIn(scratch.file(a), name)),
+                      readFile(dataFiles::pathIn(scratch.file(b), name)))
                 << where << " " << name;
         }
     }
 
-    ScratchDirectory scratch;
+    TempDir scratch;
     RecordingLog log;
 };
 
@@ -72,7 +71,7 @@ TEST_F(DumpRoundTripTest, AHandWrittenInputConvertsDumpsAndConvertsToTheSameFile
 TEST_F(DumpRoundTripTest, RandomDatabasesConvertDumpAndConvertToTheSameFiles) {
     for (int seed = 0; seed < kDatabases; ++seed) {
         RouteDatabase database;
-        fillRandomDatabase(database, static_cast<std::uint32_t>(seed));
+        fillRoundTripDatabase(database, static_cast<std::uint32_t>(seed));
         if (database.routes.empty()) {
             continue;  // nothing to load back: the loader refuses a database without stations
         }

@@ -9,7 +9,7 @@
 #include "EditorMessages.h"
 #include "LoaderTestSupport.h"
 #include "MessageFormat.h"
-#include "RandomDatabase.h"
+#include "RoundTripDatabase.h"
 #include "RouteDatabase.h"
 
 namespace {
@@ -47,15 +47,15 @@ protected:
     // Loads after a previous load left routes behind; a failed load must remove them.
     bool load() {
         database.routes.push_back(std::make_unique<Route>());
-        log.messages.clear();
+        log.entries.clear();
         return loadDatabase(database, "db", memory.source());
     }
 
     void expectDamage(const std::string& error) {
         EXPECT_FALSE(load());
         EXPECT_TRUE(database.routes.empty());
-        EXPECT_EQ(log.texts(LogLevel::Error), Names{error});
-        EXPECT_FALSE(log.has(LogLevel::Info, editorMessages::kLoadFinished));
+        EXPECT_EQ(messagesAt(log, LogLevel::Error), Names{error});
+        EXPECT_FALSE(log.contains(LogLevel::Info, editorMessages::kLoadFinished));
     }
 
     std::string& file(const char* name) { return memory.files[name]; }
@@ -150,7 +150,7 @@ TEST_F(LoaderDamageTest, StationListLengthBeyondTripStations) {
 
 TEST_F(LoaderDamageTest, EveryCutOfAGeneratedFileIsReportedWithNothingLoaded) {
     RouteDatabase source;
-    fillRandomDatabase(source, 7);
+    fillRoundTripDatabase(source, 7);
     const DatabaseLayout layout(source.routes);
     ASSERT_GT(layout.trips.size(), 2u);
     const StationFiles stationFiles = buildStationFiles(layout, log);
@@ -170,7 +170,7 @@ TEST_F(LoaderDamageTest, EveryCutOfAGeneratedFileIsReportedWithNothingLoaded) {
             memory.files[name] = whole.substr(0, cut);
             EXPECT_FALSE(load()) << name << " cut at " << cut;
             EXPECT_TRUE(database.routes.empty()) << name << " cut at " << cut;
-            const Names errors = log.texts(LogLevel::Error);
+            const Names errors = messagesAt(log, LogLevel::Error);
             ASSERT_EQ(errors.size(), 1u) << name << " cut at " << cut;
             bool named = false;
             for (const std::string& file : blamed) {

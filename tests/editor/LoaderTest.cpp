@@ -5,7 +5,6 @@
 #include "LoaderTestSupport.h"
 #include "MessageFormat.h"
 #include "RouteDatabase.h"
-#include "ScratchDirectory.h"
 
 namespace {
 
@@ -42,11 +41,11 @@ protected:
 };
 
 TEST_F(LoaderTest, ExampleDatabaseLoadsBackAndIsWrittenAgainByteForByte) {
-    ScratchDirectory scratch;
-    const std::string dir = scratch.subdirectory("db");
-    writeFileBytes(dataFiles::pathIn(dir, dataFiles::kStationIndex), kExampleStationIndex);
-    writeFileBytes(dataFiles::pathIn(dir, dataFiles::kTripIndex), kExampleTripIndex);
-    writeFileBytes(dataFiles::pathIn(dir, dataFiles::kTripStations), kExampleTripStations);
+    TempDir scratch;
+    const std::string dir = makeDirectory(scratch, "db");
+    writeFile(dataFiles::pathIn(dir, dataFiles::kStationIndex), kExampleStationIndex);
+    writeFile(dataFiles::pathIn(dir, dataFiles::kTripIndex), kExampleTripIndex);
+    writeFile(dataFiles::pathIn(dir, dataFiles::kTripStations), kExampleTripStations);
 
     ASSERT_TRUE(database.load(dir));
     EXPECT_EQ(database.outputDir, dir);
@@ -63,17 +62,16 @@ TEST_F(LoaderTest, ExampleDatabaseLoadsBackAndIsWrittenAgainByteForByte) {
     EXPECT_EQ(line.downStations, (Names{"B", "A"}));
     EXPECT_EQ(line.start.station, "");
     EXPECT_EQ(line.terminal.station, "");
-    EXPECT_EQ(log.texts(LogLevel::Info), Names{editorMessages::kLoadFinished});
-    EXPECT_EQ(log.count(LogLevel::Error) + log.count(LogLevel::Warning), 0);
+    EXPECT_EQ(messagesAt(log, LogLevel::Info), Names{editorMessages::kLoadFinished});
+    EXPECT_EQ(static_cast<int>(messagesAt(log, LogLevel::Error).size()) +
+                  static_cast<int>(messagesAt(log, LogLevel::Warning).size()),
+              0);
 
     database.generate("");
-    EXPECT_EQ(readFileBytes(dataFiles::pathIn(dir, dataFiles::kStationIndex)),
-              kExampleStationIndex);
-    EXPECT_EQ(readFileBytes(dataFiles::pathIn(dir, dataFiles::kStationTrips)),
-              kExampleStationTrips);
-    EXPECT_EQ(readFileBytes(dataFiles::pathIn(dir, dataFiles::kTripIndex)), kExampleTripIndex);
-    EXPECT_EQ(readFileBytes(dataFiles::pathIn(dir, dataFiles::kTripStations)),
-              kExampleTripStations);
+    EXPECT_EQ(readFile(dataFiles::pathIn(dir, dataFiles::kStationIndex)), kExampleStationIndex);
+    EXPECT_EQ(readFile(dataFiles::pathIn(dir, dataFiles::kStationTrips)), kExampleStationTrips);
+    EXPECT_EQ(readFile(dataFiles::pathIn(dir, dataFiles::kTripIndex)), kExampleTripIndex);
+    EXPECT_EQ(readFile(dataFiles::pathIn(dir, dataFiles::kTripStations)), kExampleTripStations);
 }
 
 TEST_F(LoaderTest, AsksForTheFourFilesInOrderAndNeverForStationTrips) {
@@ -164,7 +162,7 @@ TEST_F(LoaderTest, MissingFieldsAreEmptyAndFieldsAfterTheFifthAreDroppedWithAWar
     EXPECT_EQ(route(0).start.firstBus, "");
     EXPECT_EQ(route(0).lineType, "");
     EXPECT_EQ(route(1).extraInfo, "x");
-    EXPECT_EQ(log.texts(LogLevel::Warning),
+    EXPECT_EQ(messagesAt(log, LogLevel::Warning),
               Names{formatMessage(editorMessages::kTripTextExtraFields, {"6,1,2,T,x,y,z"})});
 }
 
@@ -181,8 +179,9 @@ TEST_F(LoaderTest, TripTextOver511BytesIsReportedAndCutBeforeAWholeCharacter) {
     EXPECT_EQ(route(1).name, evenCut.substr(0, 510));  // byte 511 would start a character
     EXPECT_EQ(route(0).start.firstBus, "");
     EXPECT_EQ(route(0).upStations, Names{"P"});
-    EXPECT_EQ(log.texts(LogLevel::Error), (Names{oddCut + editorMessages::kTripTextTooLong,
-                                                 evenCut + editorMessages::kTripTextTooLong}));
+    EXPECT_EQ(messagesAt(log, LogLevel::Error),
+              (Names{oddCut + editorMessages::kTripTextTooLong,
+                     evenCut + editorMessages::kTripTextTooLong}));
 }
 
 TEST_F(LoaderTest, TripTextOfExactly511BytesIsKeptWhole) {
@@ -190,7 +189,7 @@ TEST_F(LoaderTest, TripTextOfExactly511BytesIsKeptWhole) {
     ASSERT_EQ(text.size(), 511u);
     ASSERT_TRUE(loadTrips({"P"}, {{text, {0}}}));
     EXPECT_EQ(route(0).start.firstBus, std::string(505, 'x'));
-    EXPECT_EQ(log.count(LogLevel::Error), 0);
+    EXPECT_EQ(static_cast<int>(messagesAt(log, LogLevel::Error).size()), 0);
 }
 
 TEST_F(LoaderTest, OddListLengthReadsTheWholeNumbersOnly) {
@@ -210,8 +209,8 @@ TEST_F(LoaderTest, OutOfRangeStationNumbersAreReportedAndSkippedAndTheListGoesOn
                                              std::string("\x00\x80\x01\x80", 4) + twoByte(2);
     ASSERT_TRUE(loadDatabase(database, "db", memory.source()));
     EXPECT_EQ(route(0).upStations, (Names{"Q", "P", "R"}));
-    EXPECT_EQ(log.texts(LogLevel::Error), (Names{editorMessages::kStationNumberOutOfRange,
-                                                 editorMessages::kStationNumberOutOfRange}));
+    EXPECT_EQ(messagesAt(log, LogLevel::Error), (Names{editorMessages::kStationNumberOutOfRange,
+                                                       editorMessages::kStationNumberOutOfRange}));
 }
 
 TEST_F(LoaderTest, MissingStationIndexIsAnErrorNamingItsPath) {
@@ -221,7 +220,7 @@ TEST_F(LoaderTest, MissingStationIndexIsAnErrorNamingItsPath) {
     EXPECT_FALSE(loadDatabase(database, "somewhere", memory.source()));
     EXPECT_TRUE(database.routes.empty());
     EXPECT_EQ(database.outputDir, "somewhere");
-    EXPECT_EQ(log.texts(LogLevel::Error),
+    EXPECT_EQ(messagesAt(log, LogLevel::Error),
               Names{formatMessage(editorMessages::kStationIndexNotFound,
                                   {dataFiles::pathIn("somewhere", "s.i")})});
     EXPECT_EQ(memory.asked, (Names{"readme.txt", "s.i"}));
@@ -252,7 +251,7 @@ TEST_F(LoaderTest, MissingTripFilesOrNoStationFailWithoutAMessage) {
         database.routes.push_back(std::make_unique<Route>());
         EXPECT_FALSE(loadDatabase(database, "db", files.source())) << c.what;
         EXPECT_TRUE(database.routes.empty()) << c.what;
-        EXPECT_TRUE(quiet.messages.empty()) << c.what;
+        EXPECT_TRUE(quiet.entries.empty()) << c.what;
         EXPECT_EQ(files.asked, c.asked) << c.what;
     }
 }
@@ -260,15 +259,15 @@ TEST_F(LoaderTest, MissingTripFilesOrNoStationFailWithoutAMessage) {
 TEST_F(LoaderTest, NoTripLoadsWithoutRoutes) {
     ASSERT_TRUE(loadTrips({"P"}, {}));
     EXPECT_TRUE(database.routes.empty());
-    EXPECT_TRUE(log.has(LogLevel::Info, editorMessages::kLoadFinished));
+    EXPECT_TRUE(log.contains(LogLevel::Info, editorMessages::kLoadFinished));
 }
 
 TEST_F(LoaderTest, LoadingTwiceReplacesTheRoutesOfTheFirstLoad) {
-    ScratchDirectory scratch;
-    const std::string dir = scratch.subdirectory("db");
-    writeFileBytes(dataFiles::pathIn(dir, dataFiles::kStationIndex), kExampleStationIndex);
-    writeFileBytes(dataFiles::pathIn(dir, dataFiles::kTripIndex), kExampleTripIndex);
-    writeFileBytes(dataFiles::pathIn(dir, dataFiles::kTripStations), kExampleTripStations);
+    TempDir scratch;
+    const std::string dir = makeDirectory(scratch, "db");
+    writeFile(dataFiles::pathIn(dir, dataFiles::kStationIndex), kExampleStationIndex);
+    writeFile(dataFiles::pathIn(dir, dataFiles::kTripIndex), kExampleTripIndex);
+    writeFile(dataFiles::pathIn(dir, dataFiles::kTripStations), kExampleTripStations);
     ASSERT_TRUE(database.load(dir));
     const Route* first = database.routes.at(0).get();
     const Route copy = *first;
@@ -280,15 +279,16 @@ TEST_F(LoaderTest, LoadingTwiceReplacesTheRoutesOfTheFirstLoad) {
 }
 
 TEST_F(LoaderTest, FilesOnDiskThatAreMissingBehaveAsInMemory) {
-    ScratchDirectory scratch;
-    const std::string dir = scratch.subdirectory("db");
+    TempDir scratch;
+    const std::string dir = makeDirectory(scratch, "db");
     EXPECT_FALSE(database.load(dir));
-    EXPECT_EQ(log.texts(LogLevel::Error), Names{formatMessage(editorMessages::kStationIndexNotFound,
-                                                              {dataFiles::pathIn(dir, "s.i")})});
-    writeFileBytes(dataFiles::pathIn(dir, dataFiles::kStationIndex), kExampleStationIndex);
-    log.messages.clear();
+    EXPECT_EQ(messagesAt(log, LogLevel::Error),
+              Names{formatMessage(editorMessages::kStationIndexNotFound,
+                                  {dataFiles::pathIn(dir, "s.i")})});
+    writeFile(dataFiles::pathIn(dir, dataFiles::kStationIndex), kExampleStationIndex);
+    log.entries.clear();
     EXPECT_FALSE(database.load(dir));
-    EXPECT_TRUE(log.messages.empty());
+    EXPECT_TRUE(log.entries.empty());
 }
 
 // Header texts.
@@ -313,12 +313,12 @@ TEST_F(HeaderLoadTest, ValuesLoseTheirTrailingLineBreaksAndWhiteSpaceOnly) {
     EXPECT_EQ(database.header.date, "2009");
     EXPECT_EQ(database.header.author, "");
     EXPECT_EQ(database.header.memo, "备注");
-    EXPECT_EQ(log.count(LogLevel::Warning), 0);
+    EXPECT_EQ(static_cast<int>(messagesAt(log, LogLevel::Warning).size()), 0);
 }
 
 TEST_F(HeaderLoadTest, GeneratedHeaderLoadsBackWithoutAccumulatingLineBreaks) {
-    ScratchDirectory scratch;
-    const std::string dir = scratch.subdirectory("db");
+    TempDir scratch;
+    const std::string dir = makeDirectory(scratch, "db");
     database.header = {"城市\n", "日期\n", "备注\n多行\n", "作者\n"};
     auto line = std::make_unique<Route>();
     line->upStations = {"P"};
@@ -343,13 +343,13 @@ TEST_F(HeaderLoadTest, MarkersMissingOrOutOfOrderLeaveTheHeaderWithAWarning) {
     };
     for (const char* readme : readmes) {
         setHeader("c", "d", "a", "m");
-        log.messages.clear();
+        log.entries.clear();
         ASSERT_TRUE(loadWithReadme(readme)) << readme;
         EXPECT_EQ(database.header.city, "c") << readme;
         EXPECT_EQ(database.header.date, "d") << readme;
         EXPECT_EQ(database.header.author, "a") << readme;
         EXPECT_EQ(database.header.memo, "m") << readme;
-        EXPECT_EQ(log.texts(LogLevel::Warning), Names{editorMessages::kReadmeMarkersMissing});
+        EXPECT_EQ(messagesAt(log, LogLevel::Warning), Names{editorMessages::kReadmeMarkersMissing});
     }
 }
 
@@ -366,8 +366,8 @@ TEST_F(HeaderLoadTest, MissingReadmeKeepsTheHeaderWithoutAMessage) {
     ASSERT_TRUE(loadTrips({"P"}, {}));
     EXPECT_EQ(database.header.city, "c");
     EXPECT_EQ(database.header.memo, "m");
-    EXPECT_EQ(log.texts(LogLevel::Info), Names{editorMessages::kLoadFinished});
-    EXPECT_EQ(log.messages.size(), 1u);
+    EXPECT_EQ(messagesAt(log, LogLevel::Info), Names{editorMessages::kLoadFinished});
+    EXPECT_EQ(log.entries.size(), 1u);
 }
 
 }  // namespace

@@ -1,27 +1,23 @@
 #include "LoaderTestSupport.h"
 
-#include <algorithm>
+#include <filesystem>
 
 #include "TextConversion.h"
 
-int RecordingLog::count(LogLevel level) const {
-    return static_cast<int>(std::count_if(messages.begin(), messages.end(),
-                                          [&](const Message& m) { return m.level == level; }));
-}
-
-bool RecordingLog::has(LogLevel level, std::string_view text) const {
-    return std::any_of(messages.begin(), messages.end(),
-                       [&](const Message& m) { return m.level == level && m.text == text; });
-}
-
-std::vector<std::string> RecordingLog::texts(LogLevel level) const {
+std::vector<std::string> messagesAt(const RecordingLog& log, LogLevel level) {
     std::vector<std::string> out;
-    for (const Message& m : messages) {
-        if (m.level == level) {
-            out.push_back(m.text);
+    for (const RecordingLog::Entry& entry : log.entries) {
+        if (entry.level == level) {
+            out.push_back(entry.message);
         }
     }
     return out;
+}
+
+std::string makeDirectory(const TempDir& scratch, const std::string& name) {
+    const std::string path = scratch.file(name);
+    std::filesystem::create_directory(path);
+    return path;
 }
 
 std::string twoByte(int n) {

@@ -7,24 +7,13 @@
 
 #include "Loader.h"
 #include "LogSink.h"
+#include "TestSupport.h"
 
-// Collects every message with its level.
-class RecordingLog : public LogSink {
-public:
-    struct Message {
-        LogLevel level;
-        std::string text;
-    };
+// The messages of one level, in order.
+std::vector<std::string> messagesAt(const RecordingLog& log, LogLevel level);
 
-    void log(LogLevel level, const char* message) override { messages.push_back({level, message}); }
-
-    int count(LogLevel level) const;
-    bool has(LogLevel level, std::string_view text) const;
-    // The texts of the messages of one level, in order.
-    std::vector<std::string> texts(LogLevel level) const;
-
-    std::vector<Message> messages;
-};
+// A new empty directory inside scratch.
+std::string makeDirectory(const TempDir& scratch, const std::string& name);
 
 // The value encodings, written by hand for golden data.
 std::string twoByte(int n);

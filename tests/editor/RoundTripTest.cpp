@@ -5,9 +5,8 @@
 
 #include "DataFiles.h"
 #include "LoaderTestSupport.h"
-#include "RandomDatabase.h"
+#include "RoundTripDatabase.h"
 #include "RouteDatabase.h"
-#include "ScratchDirectory.h"
 
 namespace {
 
@@ -27,12 +26,12 @@ void expectSameRoute(const Route& written, const Route& loaded, const std::strin
 }
 
 TEST(RoundTripTest, GenerateLoadGenerateGivesTheSameFiles) {
-    ScratchDirectory scratch;
+    TempDir scratch;
     for (int seed = 0; seed < kDatabases; ++seed) {
-        const std::string first = scratch.subdirectory("first-" + std::to_string(seed));
-        const std::string second = scratch.subdirectory("second-" + std::to_string(seed));
+        const std::string first = makeDirectory(scratch, "first-" + std::to_string(seed));
+        const std::string second = makeDirectory(scratch, "second-" + std::to_string(seed));
         RouteDatabase written;
-        fillRandomDatabase(written, static_cast<std::uint32_t>(seed));
+        fillRoundTripDatabase(written, static_cast<std::uint32_t>(seed));
         written.generate(first);
 
         RouteDatabase loaded;
@@ -44,7 +43,10 @@ TEST(RoundTripTest, GenerateLoadGenerateGivesTheSameFiles) {
             continue;
         }
         ASSERT_TRUE(loaded.load(first)) << "seed " << seed;
-        EXPECT_EQ(log.count(LogLevel::Error) + log.count(LogLevel::Warning), 0) << "seed " << seed;
+        EXPECT_EQ(static_cast<int>(messagesAt(log, LogLevel::Error).size()) +
+                      static_cast<int>(messagesAt(log, LogLevel::Warning).size()),
+                  0)
+            << "seed " << seed;
         EXPECT_EQ(loaded.header.city, written.header.city);
         EXPECT_EQ(loaded.header.memo, written.header.memo);
         ASSERT_EQ(loaded.routes.size(), written.routes.size()) << "seed " << seed;
@@ -55,8 +57,8 @@ TEST(RoundTripTest, GenerateLoadGenerateGivesTheSameFiles) {
 
         loaded.generate(second);
         for (const char* name : kBinaryFiles) {
-            EXPECT_EQ(readFileBytes(dataFiles::pathIn(second, name)),
-                      readFileBytes(dataFiles::pathIn(first, name)))
+            EXPECT_EQ(readFile(dataFiles::pathIn(second, name)),
+                      readFile(dataFiles::pathIn(first, name)))
                 << "seed " << seed << " file " << name;
         }
     }

@@ -12,4 +12,4 @@
 // but never so that a one-direction line named X+"a" is followed by one named X+"b", which
 // the files cannot tell from one line of two directions. Every route has up stations; a down
 // list is empty, the reversed up list or another list, never the up list in the same order.
-void fillRandomDatabase(RouteDatabase& database, std::uint32_t seed);
+void fillRoundTripDatabase(RouteDatabase& database, std::uint32_t seed);

@@ -1,4 +1,4 @@
-#include "RandomDatabase.h"
+#include "RoundTripDatabase.h"
 
 #include <algorithm>
 #include <string>
@@ -113,6 +113,6 @@ private:
 
 }  // namespace
 
-void fillRandomDatabase(RouteDatabase& database, std::uint32_t seed) {
+void fillRoundTripDatabase(RouteDatabase& database, std::uint32_t seed) {
     Generator(seed).fill(database);
 }

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Drives velorin-cli convert as a user would from a terminal.
+#   convert_cli_test.sh VELORIN_CLI EXAMPLE_GBK_TXT
+set -u
+cli=$1
+example=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+passes=0
+
+check() {  # check DESCRIPTION COMMAND...
+    local description=$1
+    shift
+    if "$@"; then
+        passes=$((passes + 1))
+    else
+        echo "FAILED: $description"
+        failures=$((failures + 1))
+    fi
+}
+
+run() {  # run EXPECTED_STATUS ARGS...: runs the tool, output in $work/out.txt
+    local expected=$1
+    shift
+    LC_ALL=C "$cli" "$@" >"$work/out.txt" 2>"$work/err.txt"
+    local status=$?
+    [ "$status" -eq "$expected" ] || { echo "  exit $status, expected $expected: $*"; cat "$work/err.txt"; return 1; }
+}
+
+five_files() { [ "$(cd "$1" && ls | tr '\n' ' ')" = "readme.txt s.d s.i t.d t.i " ]; }
+
+# Usage and wrong command lines.
+check "--help" run 0 --help
+check "--help prints the commands" grep -q "convert INPUT OUTDIR" "$work/out.txt"
+check "no command" run 2
+check "unknown command" run 2 frobnicate
+check "unknown command named" grep -q "unknown command: frobnicate" "$work/err.txt"
+check "missing argument" run 2 convert "$example"
+check "unknown option" run 2 convert --fast "$example" "$work/x"
+check "bad encoding" run 2 convert --input-encoding latin1 "$example" "$work/x"
+check "option without value" run 2 convert "$example" "$work/x" --input-encoding
+
+# A successful conversion, printed in UTF-8 to a terminal without a locale.
+check "convert example" run 0 convert "$example" "$work/gbk"
+check "five files" five_files "$work/gbk"
+check "first message" grep -qxF "$(printf '[信息]:\t加载资源文件.')" "$work/out.txt"
+check "last message" grep -qxF "$(printf '[信息]:\t大功告成')" "$work/out.txt"
+
+# The same messages in GBK when asked.
+check "gbk output" run 0 --output-encoding gbk convert "$example" "$work/gbk2"
+check "gbk output bytes" grep -qxF "$(printf '[信息]:\t大功告成' | iconv -f utf-8 -t gbk)" "$work/out.txt"
+
+# A UTF-8 input gives the same files as the GBK one.
+iconv -f gbk -t utf-8 "$example" >"$work/utf8.txt"
+printf '\xEF\xBB\xBF' | cat - "$work/utf8.txt" >"$work/utf8-bom.txt"
+check "utf-8 input" run 0 convert --input-encoding utf-8 "$work/utf8-bom.txt" "$work/utf8"
+for f in readme.txt s.i s.d t.i t.d; do
+    check "utf-8 input gives the same $f" cmp -s "$work/gbk/$f" "$work/utf8/$f"
+done
+
+# A character that GBK cannot hold is named with its line; nothing is written.
+{ head -n 3 "$work/utf8.txt"; printf '1,A,6:00,22:00,B,6:00,22:00,T,A-\xE0\xB8\x81-B,,\n'; } >"$work/thai.txt"
+check "character without GBK form" run 1 convert --input-encoding utf-8 "$work/thai.txt" "$work/thai"
+check "names line and character" grep -q "line 4 holds U+0E01" "$work/err.txt"
+check "nothing written" test ! -e "$work/thai"
+printf '[datasection]\n1,A,a,b,B,c,d,T,A-\xC3-B\n' >"$work/bad-utf8.txt"
+check "invalid utf-8" run 1 convert --input-encoding utf-8 "$work/bad-utf8.txt" "$work/bad"
+check "invalid utf-8 named" grep -q "line 2 is not valid UTF-8" "$work/err.txt"
+
+# Failures of the conversion itself.
+check "missing input" run 1 convert "$work/none.txt" "$work/none"
+check "missing input reported" grep -qxF "$(printf '[错误]:\t[错误]输入文件没有找到.')" "$work/out.txt"
+printf '[datasection]\r\n1,A,6:00,22:00,B,6:00,22:00,T,,,\r\n' >"$work/no-up.txt"
+check "line without up stations" run 1 convert "$work/no-up.txt" "$work/no-up"
+check "no files after a failed parse" test ! -e "$work/no-up"
+check "missing parent directory" run 1 convert "$example" "$work/missing/out"
+check "error names the file" grep -q "missing/out/s.d" "$work/out.txt"
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
