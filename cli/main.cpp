@@ -45,6 +45,11 @@ int main(int argc, char** argv) {
         return line.help ? 0 : kUsageError;
     }
 
+    for (const char* option : {"-o", "--utf8"}) {
+        if (line.has(option) && line.command != "dump") {
+            return usageError(terminal, cliText::kUnknownOption + std::string(option));
+        }
+    }
     if (line.command == "convert") {
         const auto input = line.options.find("--input-encoding");
         if (input != line.options.end() && !validEncoding(input->second)) {

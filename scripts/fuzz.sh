@@ -15,6 +15,11 @@ targets=(load parse)
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)" >/dev/null
 
+# Symbolised stack traces in the sanitizers' reports.
+if [ -x /usr/lib/llvm-14/bin/llvm-symbolizer ]; then
+    export ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer
+fi
+
 bin=build/fuzz/fuzz
 work=build/fuzz/run
 rm -rf "$work/seeds"

@@ -77,6 +77,7 @@ TEST_F(CliCommandsTest, WrongArgumentsAreUsageErrors) {
     EXPECT_EQ(run("dump"), 2);
     EXPECT_EQ(run("check a b"), 2);
     EXPECT_EQ(run("dump '" + db + "' -o"), 2);
+    EXPECT_EQ(run("check --utf8 '" + db + "'"), 2);
 }
 
 }  // namespace
