@@ -1,5 +1,7 @@
 #include "TripRecords.h"
 
+#include <algorithm>
+
 #include "ByteReader.h"
 #include "DataFiles.h"
 #include "EditorMessages.h"
