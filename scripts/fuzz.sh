@@ -37,7 +37,9 @@ for target in "${targets[@]}"; do
         >"$work/$target.log" 2>&1
     status=$?
     set -e
-    grep -v -e ' NEW ' -e ' REDUCE ' -e ' pulse ' -e '^"' -e 'Uses: ' "$work/$target.log" | tail -n 60
+    # The progress lines are many; the summary, the statistics and any report are kept.
+    grep -v -E -e '^#[0-9]+[[:space:]]+(NEW|REDUCE|pulse)' -e '^"' "$work/$target.log" |
+        tail -n 60
     if [ "$status" -ne 0 ]; then
         echo "fuzz.sh: the $target fuzzer failed (exit $status); inputs are in $work/artifacts" >&2
         exit 1
