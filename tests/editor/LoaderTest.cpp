@@ -25,7 +25,7 @@ protected:
     void SetUp() override { database.logSink = &log; }
 
     // Loads the given trips over the given stations from memory.
-    bool loadTrips(const Names& stations, const std::vector<TripSpec>& trips) {
+    bool loadTrips(const Names& stations, const std::vector<HandMadeTrip>& trips) {
         const TripFileBytes tripFiles = tripFileBytes(trips);
         memory.files[dataFiles::kStationIndex] = stationIndexBytes(stations);
         memory.files[dataFiles::kTripIndex] = tripFiles.tripIndex;

@@ -50,11 +50,11 @@ std::string stationIndexBytes(const std::vector<std::string>& names) {
     return out;
 }
 
-TripFileBytes tripFileBytes(const std::vector<TripSpec>& trips) {
+TripFileBytes tripFileBytes(const std::vector<HandMadeTrip>& trips) {
     TripFileBytes out;
     out.tripIndex = twoByte(static_cast<int>(trips.size()));
     std::string records;
-    for (const TripSpec& trip : trips) {
+    for (const HandMadeTrip& trip : trips) {
         out.tripIndex += countedText(trip.text) + threeByte(3 + static_cast<int>(records.size()));
         records += twoByte(2 * static_cast<int>(trip.stations.size()));
         for (int station : trip.stations) {

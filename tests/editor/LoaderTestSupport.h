@@ -25,7 +25,7 @@ std::string countedText(std::string_view gbk);
 // Data files put together record by record, independent of the generator: a station index
 // with the given names (their s.d offsets as the generator would set them for one trip each)
 // and a trip index with its t.d, records in the order given.
-struct TripSpec {
+struct HandMadeTrip {
     std::string text;
     std::vector<int> stations;
 };
@@ -34,7 +34,7 @@ struct TripFileBytes {
     std::string tripIndex;
     std::string tripStations;
 };
-TripFileBytes tripFileBytes(const std::vector<TripSpec>& trips);
+TripFileBytes tripFileBytes(const std::vector<HandMadeTrip>& trips);
 
 // Data files held in memory; remembers which files the loader asked for, in order.
 struct MemoryFiles {
