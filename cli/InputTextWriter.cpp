@@ -153,24 +153,27 @@ std::string writeInputText(const RouteDatabase& database, std::vector<InputTextP
                                                                    {"[memo]", &header.memo}};
 
     std::string text;
-    std::size_t lineNumber = 0;
+    // Line numbers count the line feeds written so far, those inside values included.
+    std::size_t lineFeeds = 0;
+    auto append = [&](const std::string& piece) {
+        text += piece;
+        lineFeeds += static_cast<std::size_t>(std::count(piece.begin(), piece.end(), '\n'));
+    };
     for (const auto& [marker, value] : sections) {
-        text += std::string(marker) + "\n" + *value + "\n";
-        lineNumber += 2;
+        append(std::string(marker) + "\n");
+        const std::size_t valueLine = lineFeeds + 1;
+        append(*value + "\n");
         // A value is one line, and a line that starts with "[" is read as a marker line.
         if (holdsLineEnd(*value) || (!value->empty() && value->front() == '[')) {
-            problems.push_back({lineNumber, std::string(), readBackText::kDumpHeaderValue});
+            problems.push_back({valueLine, std::string(), readBackText::kDumpHeaderValue});
         }
     }
-    text += "[datasection]\n";
-    ++lineNumber;
+    append("[datasection]\n");
 
     for (const auto& route : database.routes) {
-        if (!route) {
-            continue;
+        if (route) {
+            append(LineWriter(lineFeeds + 1, *route, problems).write() + "\n");
         }
-        ++lineNumber;
-        text += LineWriter(lineNumber, *route, problems).write() + "\n";
     }
     return text;
 }

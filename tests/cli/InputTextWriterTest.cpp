@@ -66,38 +66,39 @@ TEST_F(InputTextWriterTest, APalindromeDownListInTheSameOrderIsStillOmitted) {
 TEST_F(InputTextWriterTest, NamesEveryLineTheFormatCannotSay) {
     database.header.memo = "第一行\n第二行";
     database.header.date = "[x]";
-    add(line("ok", {"P", "Q"}, {}));            // line 10
-    add(line("same", {"P", "Q"}, {"P", "Q"}));  // 11
-    add(line("dash", {"P-1", "Q"}, {}));        // 12
-    add(line("comma", {"P", "Q,1"}, {}));       // 13
-    add(line(" space", {" P", "Q"}, {}));       // 14
-    add(line("empty", {}, {}));                 // 15
-    add(line("word", {"P"}, {"略"}));           // 16
-    add(line("none", {"P", "Q"}, {"无"}));      // 17
+    add(line("ok", {"P", "Q"}, {}));            // line 11, after the two lines of the memo
+    add(line("same", {"P", "Q"}, {"P", "Q"}));  // 12
+    add(line("dash", {"P-1", "Q"}, {}));        // 13
+    add(line("comma", {"P", "Q,1"}, {}));       // 14
+    add(line(" space", {" P", "Q"}, {}));       // 15
+    add(line("empty", {}, {}));                 // 16
+    add(line("word", {"P"}, {"略"}));           // 17
+    add(line("none", {"P", "Q"}, {"无"}));      // 18
     Route breaks = line("breaks", {"P"}, {});
     breaks.extraInfo = "a\rb";
-    add(breaks);                                      // 18
-    add(line("long", {std::string(2048, 'x')}, {}));  // first and last station too  // 19
+    add(breaks);  // 19
+    // 20: the station is the first and the last too, so the line is over 4095 bytes.
+    add(line("long", {std::string(2048, 'x')}, {}));
     Names longList(500, "站名站名");
-    add(line("longline", longList, {"Q"}));  // 20
-    add(line("emptyname", {"P", ""}, {}));   // 21
+    add(line("longline", longList, {"Q"}));  // 21
+    add(line("emptyname", {"P", ""}, {}));   // 22
 
     const std::string text = write();
     EXPECT_EQ(found(), (Names{"4: " + std::string(readBackText::kDumpHeaderValue),
                               "8: " + std::string(readBackText::kDumpHeaderValue),
-                              "11: " + std::string(readBackText::kDumpDownSameOrder),
-                              "12: " + std::string(readBackText::kDumpDash),
-                              "13: " + std::string(readBackText::kDumpComma),
-                              "14: " + std::string(readBackText::kDumpEdgeSpaces),
-                              "15: " + std::string(readBackText::kDumpNoUpStations),
-                              "16: " + std::string(readBackText::kDumpDownKeyword),
+                              "12: " + std::string(readBackText::kDumpDownSameOrder),
+                              "13: " + std::string(readBackText::kDumpDash),
+                              "14: " + std::string(readBackText::kDumpComma),
+                              "15: " + std::string(readBackText::kDumpEdgeSpaces),
+                              "16: " + std::string(readBackText::kDumpNoUpStations),
                               "17: " + std::string(readBackText::kDumpDownKeyword),
-                              "18: " + std::string(readBackText::kDumpLineBreak),
-                              "19: " + std::string(readBackText::kDumpFieldTooLong),
-                              "19: " + std::string(readBackText::kDumpLineTooLong),
+                              "18: " + std::string(readBackText::kDumpDownKeyword),
+                              "19: " + std::string(readBackText::kDumpLineBreak),
                               "20: " + std::string(readBackText::kDumpFieldTooLong),
                               "20: " + std::string(readBackText::kDumpLineTooLong),
-                              "21: " + std::string(readBackText::kDumpEmptyStation)}));
+                              "21: " + std::string(readBackText::kDumpFieldTooLong),
+                              "21: " + std::string(readBackText::kDumpLineTooLong),
+                              "22: " + std::string(readBackText::kDumpEmptyStation)}));
     EXPECT_EQ(problems[2].route, "same");
     // The lines are written as they stand all the same.
     EXPECT_NE(text.find("same,P,6:00,22:00,Q,6:30,22:30,空调,P-Q,P-Q,票价1元\n"),
