@@ -1,5 +1,6 @@
-// Loads the four data files cut from one input; the loader must neither crash nor read
-// outside its buffers, and what it loads must be written and loaded again without damage.
+// Loads the data files cut from one input; the loader must neither crash nor read outside
+// its buffers, a failed load must leave no routes, and what it loads must be written and
+// loaded again without damage.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,22 +11,15 @@
 #include "Loader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto files = splitFuzzInput(std::string_view(reinterpret_cast<const char*>(data), size));
+    const FuzzedFiles files =
+        splitFuzzInput(std::string_view(reinterpret_cast<const char*>(data), size));
     RouteDatabase database;
-    const bool loaded = loadDatabase(database, "fuzz", [&](const char* name, std::string& content) {
-        for (std::size_t i = 0; i < kLoadedFiles.size(); ++i) {
-            if (std::string_view(name) == kLoadedFiles[i] && files[i]) {
-                content = *files[i];
-                return true;
-            }
-        }
-        return false;
-    });
+    const bool loaded = loadDatabase(database, "fuzz", fuzzedFileSource(files));
     if (loaded && !generatedFilesLoad(database)) {
         std::abort();
     }
     if (!loaded && !database.routes.empty()) {
-        std::abort();  // a failed load leaves no routes behind
+        std::abort();
     }
     return 0;
 }

@@ -1,7 +1,7 @@
-// Writes the seed corpora of the two fuzzers: random databases and the given input texts,
-// each as the four loaded files in one input for the loader, and as input texts (the random
+// Writes the seed corpora of the fuzzers: random databases and the given input texts, each as
+// the five data files in one input for the loader and check, and as input texts (the random
 // databases written as the dump command writes them) for the parser.
-//   velorin_fuzz_seeds LOAD_DIR PARSE_DIR COUNT [INPUT.txt...]
+//   velorin_fuzz_seeds FILES_DIR PARSE_DIR COUNT [INPUT.txt...]
 
 #include <array>
 #include <cstdio>
@@ -26,9 +26,9 @@ void writeFile(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }
 
-void writeLoadSeed(const RouteDatabase& database, const std::string& path) {
-    std::array<std::string, 4> files;
-    if (buildLoadedFiles(database, files)) {
+void writeFilesSeed(const RouteDatabase& database, const std::string& path) {
+    std::array<std::string, kFuzzedFiles.size()> files;
+    if (buildDataFiles(database, files)) {
         writeFile(path, joinFuzzInput(files));
     }
 }
@@ -37,17 +37,17 @@ void writeLoadSeed(const RouteDatabase& database, const std::string& path) {
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fputs("usage: velorin_fuzz_seeds LOAD_DIR PARSE_DIR COUNT [INPUT.txt...]\n", stderr);
+        std::fputs("usage: velorin_fuzz_seeds FILES_DIR PARSE_DIR COUNT [INPUT.txt...]\n", stderr);
         return 2;
     }
-    const std::string loadDir = argv[1];
+    const std::string filesDir = argv[1];
     const std::string parseDir = argv[2];
     const int count = std::atoi(argv[3]);
 
     for (int i = 0; i < count; ++i) {
         RouteDatabase database;
         fillRoundTripDatabase(database, static_cast<std::uint32_t>(i));
-        writeLoadSeed(database, loadDir + "/random-" + std::to_string(i));
+        writeFilesSeed(database, filesDir + "/random-" + std::to_string(i));
         std::vector<InputTextProblem> problems;
         writeFile(parseDir + "/random-" + std::to_string(i), writeInputText(database, problems));
     }
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         SilentLog log;
         database.logSink = &log;
         if (database.parseText(argv[i], text)) {
-            writeLoadSeed(database, loadDir + "/" + name);
+            writeFilesSeed(database, filesDir + "/" + name);
         }
     }
     return 0;

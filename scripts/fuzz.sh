@@ -2,14 +2,15 @@
 # Builds the libFuzzer targets with clang (the fuzz preset) and runs each for a bounded time,
 # starting from a seed corpus of random databases, the examples and the inputs that once made
 # a target fail. Fails on any crash, sanitizer report, leak or time-out.
-#   scripts/fuzz.sh [SECONDS [TARGET...]]   seconds per target (default 60); targets: load parse
+#   scripts/fuzz.sh [SECONDS [TARGET...]]   seconds per target (default 60);
+#                                           targets: load parse check (default all three)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 shopt -s nullglob
 
 seconds="${1:-60}"
 shift || true
-targets=(load parse)
+targets=(load parse check)
 [ $# -eq 0 ] || targets=("$@")
 
 cmake --preset fuzz >/dev/null
@@ -23,11 +24,14 @@ fi
 bin=build/fuzz/fuzz
 work=build/fuzz/run
 rm -rf "$work/seeds"
-mkdir -p "$work/seeds/load" "$work/seeds/parse" "$work/artifacts"
-"$bin/velorin_fuzz_seeds" "$work/seeds/load" "$work/seeds/parse" 300 examples/*.txt
+# load and check read the same inputs: the data files of a database.
+mkdir -p "$work/seeds/files" "$work/seeds/parse" "$work/artifacts"
+"$bin/velorin_fuzz_seeds" "$work/seeds/files" "$work/seeds/parse" 300 examples/*.txt
 
 for target in "${targets[@]}"; do
-    corpora=("$work/corpus/$target" "$work/seeds/$target")
+    seeds="$work/seeds/files"
+    [ "$target" = parse ] && seeds="$work/seeds/parse"
+    corpora=("$work/corpus/$target" "$seeds")
     [ -d "fuzz/regressions/$target" ] && corpora+=("fuzz/regressions/$target")
     mkdir -p "$work/corpus/$target"
     echo "fuzzing $target for ${seconds}s"
