@@ -22,5 +22,6 @@ constexpr char kInputFileFilter[] = "文本文件 (*.txt)\0*.txt\0All Files (*.*
 // convert command reads; a cut path would name another file or directory.
 constexpr char kInputPathTooLong[] = "输入文件的路径太长(最多511字节)，未转换.";
 constexpr char kOutputPathTooLong[] = "输出目录的路径太长(最多511字节)，未转换.";
+constexpr char kDatabasePathTooLong[] = "输出目录的路径太长(最多511字节)，不能编辑.";
 
 }  // namespace texts

@@ -7,6 +7,7 @@
 #include "AppTexts.h"
 #include "Choosers.h"
 #include "LogText.h"
+#include "OpenEditor.h"
 #include "Repaint.h"
 #include "Settings.h"
 #include "resource.h"
@@ -115,6 +116,9 @@ bool MainDialog::command(WORD id) {
         case IDB_CONVERT:
             convert();
             return true;
+        case IDB_EDIT:
+            edit();
+            return true;
         default:
             return false;
     }
@@ -166,6 +170,15 @@ void MainDialog::convert() {
     if (buttonHadFocus) {
         SetFocus(convertButton);
     }
+}
+
+void MainDialog::edit() {
+    std::string databaseDir;
+    if (!readPath(handle(), IDE_OUTPUT_DIR, databaseDir)) {
+        log(LogLevel::Error, texts::kDatabasePathTooLong);
+        return;
+    }
+    openEditor(databaseDir, database_, *this);
 }
 
 void MainDialog::log(LogLevel level, const char* message) {

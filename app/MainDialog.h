@@ -33,6 +33,7 @@ private:
     void chooseInputFile();
     void chooseOutputDir();
     void convert();
+    void edit();
 
     FramedEdit inputPathBox_;
     FramedEdit outputDirBox_;

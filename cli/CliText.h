@@ -9,17 +9,23 @@ inline constexpr char kUsage[] =
     "commands:\n"
     "  convert INPUT OUTDIR   convert a bus-line text file into the five data files\n"
     "                         (readme.txt, s.i, s.d, t.i, t.d) in OUTDIR\n"
+    "  dump DIR               write the data files in DIR back as an input text file\n"
+    "  check DIR              verify that the five data files in DIR agree\n"
     "\n"
     "options of convert:\n"
     "  --input-encoding gbk|utf-8   encoding of INPUT (default gbk)\n"
+    "\n"
+    "options of dump:\n"
+    "  -o FILE                      write the text to FILE instead of standard output\n"
+    "  --utf8                       write UTF-8 instead of GBK\n"
     "\n"
     "options of every command:\n"
     "  --output-encoding gbk|utf-8  encoding of what is printed (default: the terminal's)\n"
     "  --help                       show this text\n"
     "\n"
     "Messages are printed with their level: [错误] error, [警告] warning, [信息] information.\n"
-    "The exit status is 0 on success, 1 when the conversion failed or logged an error,\n"
-    "and 2 for a wrong command line.\n";
+    "The exit status is 0 on success, 1 when the conversion or the loading failed or\n"
+    "logged an error or check found a problem, and 2 for a wrong command line.\n";
 
 inline constexpr char kErrorPrefix[] = "velorin-cli: ";
 inline constexpr char kUnknownCommand[] = "unknown command: ";
@@ -30,5 +36,7 @@ inline constexpr char kWrongArguments[] = "wrong number of arguments for ";
 inline constexpr char kSeeHelp[] = "try 'velorin-cli --help'";
 inline constexpr char kNotUtf8[] = ": line %s is not valid UTF-8";
 inline constexpr char kNotInGbk[] = ": line %s holds U+%s, which GBK cannot hold";
+
+inline constexpr char kCannotWrite[] = "cannot write ";
 
 }  // namespace cliText

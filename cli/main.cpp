@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include "CheckCommand.h"
 #include "CliText.h"
 #include "CommandLine.h"
 #include "ConvertCommand.h"
+#include "DumpCommand.h"
 #include "Terminal.h"
 
 namespace {
@@ -25,7 +27,7 @@ int usageError(const Terminal& terminal, const std::string& problem) {
 int main(int argc, char** argv) {
     Terminal terminal(detectTerminalEncoding());
     const CommandLine line =
-        CommandLine::parse(argc, argv, {"--input-encoding", "--output-encoding"}, {});
+        CommandLine::parse(argc, argv, {"--input-encoding", "--output-encoding", "-o"}, {"--utf8"});
 
     const auto output = line.options.find("--output-encoding");
     if (output != line.options.end()) {
@@ -43,6 +45,11 @@ int main(int argc, char** argv) {
         return line.help ? 0 : kUsageError;
     }
 
+    for (const char* option : {"-o", "--utf8"}) {
+        if (line.has(option) && line.command != "dump") {
+            return usageError(terminal, cliText::kUnknownOption + std::string(option));
+        }
+    }
     if (line.command == "convert") {
         const auto input = line.options.find("--input-encoding");
         if (input != line.options.end() && !validEncoding(input->second)) {
@@ -52,6 +59,12 @@ int main(int argc, char** argv) {
             return usageError(terminal, cliText::kWrongArguments + line.command);
         }
         return runConvert(line, terminal);
+    }
+    if (line.command == "dump" || line.command == "check") {
+        if (line.arguments.size() != 1) {
+            return usageError(terminal, cliText::kWrongArguments + line.command);
+        }
+        return line.command == "dump" ? runDump(line, terminal) : runCheck(line, terminal);
     }
     return usageError(terminal, cliText::kUnknownCommand + line.command);
 }

@@ -4,6 +4,11 @@
 // Literals are compiled to GBK.
 namespace editorTexts {
 
+// Prefixes of the status line, by level.
+inline constexpr char kStatusPrefixError[] = "[错误]:\t";
+inline constexpr char kStatusPrefixWarning[] = "[警告]:\t";
+inline constexpr char kStatusPrefixInfo[] = "[信息]:\t";
+
 inline constexpr char kNewRouteName[] = "新建路线";
 inline constexpr char kStartLabelBefore[] = "首站[";
 inline constexpr char kTerminalLabelBefore[] = "末站[";

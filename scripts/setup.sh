@@ -7,7 +7,7 @@ set -euo pipefail
 native=(cmake g++ make googletest libgtest-dev python3)
 windows=(g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 xvfb xauth fonts-wqy-microhei
          imagemagick locales python3-pil fonts-wine)
-fuzz=(clang-14 libclang-rt-14-dev)
+fuzz=(clang-14 libclang-rt-14-dev llvm-14)
 
 case "${1:-all}" in
     native) wanted=("${native[@]}") ;;

@@ -1,0 +1,179 @@
+#include "InputTextWriter.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "ReadBackText.h"
+
+namespace {
+
+constexpr char kOmitted[] = "略";
+constexpr char kNone[] = "无";
+constexpr std::size_t kMaxFieldBytes = 2047;
+constexpr std::size_t kMaxLineBytes = 4095;
+
+bool holdsLineEnd(std::string_view text) {
+    return text.find_first_of(std::string_view("\n\r\x1A\0", 4)) != std::string_view::npos;
+}
+
+bool hasEdgeSpace(std::string_view text) {
+    return !text.empty() && (text.front() == ' ' || text.back() == ' ');
+}
+
+std::string joinStations(const std::vector<std::string>& stations) {
+    std::string text;
+    for (std::size_t i = 0; i < stations.size(); ++i) {
+        text += (i == 0 ? "" : "-") + stations[i];
+    }
+    return text;
+}
+
+class LineWriter {
+public:
+    LineWriter(std::size_t lineNumber, const Route& route, std::vector<InputTextProblem>& problems)
+        : lineNumber_(lineNumber), route_(route), problems_(problems) {}
+
+    std::string write() {
+        const auto& up = route_.upStations;
+        const auto& down = route_.downStations;
+        const std::vector<std::string> reversedUp(up.rbegin(), up.rend());
+
+        std::string downField;
+        if (down.empty()) {
+            downField = kNone;
+        } else if (down == reversedUp) {
+            downField = kOmitted;
+        } else {
+            downField = joinStations(down);
+            if (down == up) {
+                report(readBackText::kDumpDownSameOrder);
+            }
+            if (downField == kOmitted || downField == kNone) {
+                report(readBackText::kDumpDownKeyword);
+            }
+        }
+        if (up.empty()) {
+            report(readBackText::kDumpNoUpStations);
+        }
+
+        const std::string upField = joinStations(up);
+        const std::string first = up.empty() ? std::string() : up.front();
+        const std::string last = up.empty() ? std::string() : up.back();
+        const std::string_view fields[] = {route_.name,
+                                           first,
+                                           route_.start.firstBus,
+                                           route_.start.lastBus,
+                                           last,
+                                           route_.terminal.firstBus,
+                                           route_.terminal.lastBus,
+                                           route_.lineType,
+                                           upField,
+                                           downField,
+                                           route_.extraInfo};
+        for (const std::string* text : {&route_.name, &route_.start.firstBus, &route_.start.lastBus,
+                                        &route_.terminal.firstBus, &route_.terminal.lastBus,
+                                        &route_.lineType, &route_.extraInfo}) {
+            checkText(*text);
+        }
+        checkStations(up);
+        if (downField != kOmitted) {
+            checkStations(down);
+        }
+
+        std::string line;
+        for (std::size_t i = 0; i < std::size(fields); ++i) {
+            line += (i == 0 ? "" : ",") + std::string(fields[i]);
+            if (fields[i].size() > kMaxFieldBytes) {
+                report(readBackText::kDumpFieldTooLong);
+            }
+        }
+        if (line.size() > kMaxLineBytes) {
+            report(readBackText::kDumpLineTooLong);
+        }
+        return line;
+    }
+
+private:
+    void checkText(std::string_view text) {
+        if (text.find(',') != std::string_view::npos) {
+            report(readBackText::kDumpComma);
+        }
+        if (holdsLineEnd(text)) {
+            report(readBackText::kDumpLineBreak);
+        }
+        if (hasEdgeSpace(text)) {
+            report(readBackText::kDumpEdgeSpaces);
+        }
+    }
+
+    // Spaces inside the list stay; only those at its two ends are trimmed with the field.
+    void checkStations(const std::vector<std::string>& stations) {
+        for (const std::string& name : stations) {
+            if (name.find(',') != std::string::npos) {
+                report(readBackText::kDumpComma);
+            }
+            if (name.find('-') != std::string::npos) {
+                report(readBackText::kDumpDash);
+            }
+            if (name.empty()) {
+                report(readBackText::kDumpEmptyStation);
+            }
+            if (holdsLineEnd(name)) {
+                report(readBackText::kDumpLineBreak);
+            }
+        }
+        if (!stations.empty() && ((!stations.front().empty() && stations.front().front() == ' ') ||
+                                  (!stations.back().empty() && stations.back().back() == ' '))) {
+            report(readBackText::kDumpEdgeSpaces);
+        }
+    }
+
+    // Each kind of problem once per line.
+    void report(const char* what) {
+        const bool known = std::any_of(problems_.begin(), problems_.end(), [&](const auto& p) {
+            return p.line == lineNumber_ && p.what == what;
+        });
+        if (!known) {
+            problems_.push_back({lineNumber_, route_.name, what});
+        }
+    }
+
+    std::size_t lineNumber_;
+    const Route& route_;
+    std::vector<InputTextProblem>& problems_;
+};
+
+}  // namespace
+
+std::string writeInputText(const RouteDatabase& database, std::vector<InputTextProblem>& problems) {
+    const DatabaseHeader& header = database.header;
+    const std::pair<const char*, const std::string*> sections[] = {{"[city]", &header.city},
+                                                                   {"[date]", &header.date},
+                                                                   {"[author]", &header.author},
+                                                                   {"[memo]", &header.memo}};
+
+    std::string text;
+    // Line numbers count the line feeds written so far, those inside values included.
+    std::size_t lineFeeds = 0;
+    auto append = [&](const std::string& piece) {
+        text += piece;
+        lineFeeds += static_cast<std::size_t>(std::count(piece.begin(), piece.end(), '\n'));
+    };
+    for (const auto& [marker, value] : sections) {
+        append(std::string(marker) + "\n");
+        const std::size_t valueLine = lineFeeds + 1;
+        append(*value + "\n");
+        // A value is one line, and a line that starts with "[" is read as a marker line.
+        if (holdsLineEnd(*value) || (!value->empty() && value->front() == '[')) {
+            problems.push_back({valueLine, std::string(), readBackText::kDumpHeaderValue});
+        }
+    }
+    append("[datasection]\n");
+
+    for (const auto& route : database.routes) {
+        if (route) {
+            append(LineWriter(lineFeeds + 1, *route, problems).write() + "\n");
+        }
+    }
+    return text;
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+// Reads the values of the data files from a byte buffer without ever leaving it. Every read
+// past the end yields zero (or an empty view) and marks the reader bad for good, so a caller
+// can make a group of reads and check ok() once; failedAt() tells where the first read that
+// did not fit began. Numbers come in the two encodings of the files, each decoded either with
+// unsigned bytes, as they are written, or with every byte taken as a signed 8-bit value, as
+// the loader decodes them.
+class ByteReader {
+public:
+    explicit ByteReader(std::string_view data, std::size_t position = 0) : data_(data) {
+        seek(position);
+    }
+
+    bool ok() const { return ok_; }
+    std::size_t position() const { return position_; }
+    std::size_t size() const { return data_.size(); }
+    std::size_t remaining() const { return data_.size() - position_; }
+    // Where the first read that did not fit began; meaningful only when !ok().
+    std::size_t failedAt() const { return failedAt_; }
+
+    // Moves to an absolute position; a position past the end marks the reader bad.
+    void seek(std::size_t position) {
+        if (position > data_.size()) {
+            fail(position);
+            return;
+        }
+        position_ = position;
+    }
+
+    // The next count bytes, or an empty view when fewer remain.
+    std::string_view bytes(std::size_t count) {
+        if (!ok_ || count > remaining()) {
+            fail(position_);
+            return {};
+        }
+        const std::string_view view = data_.substr(position_, count);
+        position_ += count;
+        return view;
+    }
+
+    unsigned char byte() {
+        const std::string_view b = bytes(1);
+        return b.empty() ? 0 : static_cast<unsigned char>(b[0]);
+    }
+
+    int twoByteNumber() {
+        const std::string_view b = bytes(2);
+        return b.empty() ? 0 : unsignedByte(b[0]) * 128 + unsignedByte(b[1]);
+    }
+
+    int threeByteOffset() {
+        const std::string_view b = bytes(3);
+        return b.empty()
+                   ? 0
+                   : unsignedByte(b[0]) * 16384 + unsignedByte(b[1]) * 128 + unsignedByte(b[2]);
+    }
+
+    int signedTwoByteNumber() {
+        const std::string_view b = bytes(2);
+        return b.empty() ? 0 : signedByte(b[0]) * 128 + signedByte(b[1]);
+    }
+
+    int signedThreeByteOffset() {
+        const std::string_view b = bytes(3);
+        return b.empty() ? 0 : signedByte(b[0]) * 16384 + signedByte(b[1]) * 128 + signedByte(b[2]);
+    }
+
+private:
+    static int unsignedByte(char b) { return static_cast<unsigned char>(b); }
+    static int signedByte(char b) { return static_cast<signed char>(b); }
+
+    void fail(std::size_t at) {
+        if (ok_) {
+            ok_ = false;
+            failedAt_ = at;
+        }
+        position_ = data_.size();
+    }
+
+    std::string_view data_;
+    std::size_t position_ = 0;
+    std::size_t failedAt_ = 0;
+    bool ok_ = true;
+};

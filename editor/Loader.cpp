@@ -1,0 +1,73 @@
+// Reading a directory of data files back into the routes and header texts.
+
+#include "Loader.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "DataFiles.h"
+#include "EditorMessages.h"
+#include "HeaderReader.h"
+#include "MessageFormat.h"
+#include "RouteAssembly.h"
+#include "StationNameReader.h"
+#include "TripRecords.h"
+
+namespace {
+
+bool readWholeFile(const std::string& path, std::string& content) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    content.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return !file.bad();
+}
+
+}  // namespace
+
+bool loadDatabase(RouteDatabase& database, const std::string& databaseDir,
+                  const DataFileSource& source) {
+    database.clearRoutes();
+    database.outputDir = databaseDir;
+
+    std::string readme;
+    if (source(dataFiles::kReadme, readme)) {
+        readHeaderTexts(readme, database.header, database);
+    }
+
+    std::string stationIndex;
+    if (!source(dataFiles::kStationIndex, stationIndex)) {
+        database.log(LogLevel::Error,
+                     formatMessage(editorMessages::kStationIndexNotFound,
+                                   {dataFiles::pathIn(databaseDir, dataFiles::kStationIndex)}));
+        return false;
+    }
+    std::vector<std::string> stationNames;
+    if (!readStationNames(stationIndex, stationNames, database)) {
+        return false;
+    }
+
+    std::string tripStations;
+    if (!source(dataFiles::kTripStations, tripStations) || stationNames.empty()) {
+        return false;
+    }
+    std::string tripIndex;
+    if (!source(dataFiles::kTripIndex, tripIndex)) {
+        return false;
+    }
+    std::vector<TripRecord> records;
+    if (!readTripRecords(tripIndex, tripStations, stationNames, records, database)) {
+        return false;
+    }
+
+    database.routes = assembleRoutes(records);
+    database.log(LogLevel::Info, editorMessages::kLoadFinished);
+    return true;
+}
+
+bool RouteDatabase::load(const std::string& databaseDir) {
+    return loadDatabase(*this, databaseDir, [&](const char* name, std::string& content) {
+        return readWholeFile(dataFiles::pathIn(databaseDir, name), content);
+    });
+}

@@ -1,0 +1,48 @@
+#include "StationNameReader.h"
+
+#include "ByteReader.h"
+#include "DataFiles.h"
+#include "LoadDamage.h"
+#include "RecordText.h"
+
+namespace {
+
+constexpr std::size_t kOffsetBytes = 3;
+
+}  // namespace
+
+bool readStationNames(std::string_view stationIndex, std::vector<std::string>& names,
+                      LogSink& log) {
+    ByteReader in(stationIndex);
+    auto damaged = [&](std::size_t offset, const std::string& reason) {
+        reportDamage(log, dataFiles::kStationIndex, offset, reason);
+        return false;
+    };
+
+    const int count = in.signedTwoByteNumber();
+    if (!in.ok()) {
+        return damaged(0, pastEnd(2, in.size()));
+    }
+    if (count < 0) {
+        return damaged(0, negativeCount(count));
+    }
+    names.clear();
+    names.reserve(static_cast<std::size_t>(count));
+    for (int n = 0; n < count; ++n) {
+        const std::size_t record = in.position();
+        const int length = in.signedTwoByteNumber();
+        if (!in.ok()) {
+            return damaged(record, pastEnd(record + 2, in.size()));
+        }
+        if (length < 0) {
+            return damaged(record, negativeLength(length));
+        }
+        const std::string_view text = in.bytes(static_cast<std::size_t>(length));
+        in.bytes(kOffsetBytes);
+        if (!in.ok()) {
+            return damaged(record, pastEnd(record + 2 + length + kOffsetBytes, in.size()));
+        }
+        names.push_back(recordTextToAnsi(text, 2 * static_cast<std::size_t>(length)));
+    }
+    return true;
+}

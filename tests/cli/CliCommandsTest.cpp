@@ -1,0 +1,83 @@
+// Runs the real velorin-cli on generated data files.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "DataFiles.h"
+#include "EditorMessages.h"
+#include "LoaderTestSupport.h"
+#include "RoundTripDatabase.h"
+#include "TextConversion.h"
+
+namespace {
+
+class CliCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RouteDatabase database;
+        fillRoundTripDatabase(database, 3);
+        ASSERT_FALSE(database.routes.empty());
+        routes = database.routes.size();
+        database.generate(db);
+    }
+
+    // Runs velorin-cli with arguments, messages in GBK; returns the exit status.
+    int run(const std::string& arguments) {
+        const std::string command = std::string("'") + VELORIN_CLI + "' --output-encoding gbk " +
+                                    arguments + " >'" + scratch.file("out") + "' 2>'" +
+                                    scratch.file("err") + "'";
+        const int status = std::system(command.c_str());
+        out = readFile(scratch.file("out"));
+        err = readFile(scratch.file("err"));
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    TempDir scratch;
+    const std::string db = makeDirectory(scratch, "db");
+    std::size_t routes = 0;
+    std::string out;
+    std::string err;
+};
+
+TEST_F(CliCommandsTest, DumpWritesTheSameTextToStandardOutputOrAFileAndInUtf8) {
+    ASSERT_EQ(run("dump '" + db + "'"), 0) << err;
+    const std::string gbk = out;
+    EXPECT_EQ(gbk.rfind("[city]\n", 0), 0u);
+    EXPECT_NE(err.find(editorMessages::kLoadFinished), std::string::npos);
+
+    ASSERT_EQ(run("dump '" + db + "' -o '" + scratch.file("dump.txt") + "'"), 0) << err;
+    EXPECT_EQ(readFile(scratch.file("dump.txt")), gbk);
+    EXPECT_TRUE(out.empty());
+
+    ASSERT_EQ(run("dump --utf8 '" + db + "'"), 0) << err;
+    EXPECT_EQ(out, wideToUtf8(ansiToWide(gbk)));
+}
+
+TEST_F(CliCommandsTest, DumpOfADirectoryWithoutDataFilesFails) {
+    EXPECT_EQ(run("dump '" + scratch.file("nothing") + "'"), 1);
+    EXPECT_TRUE(out.empty());
+    EXPECT_NE(err.find("s.i"), std::string::npos);
+}
+
+TEST_F(CliCommandsTest, CheckSummarisesAgreeingFilesAndListsTheProblemsOfDamagedOnes) {
+    ASSERT_EQ(run("check '" + db + "'"), 0) << out;
+    EXPECT_EQ(out.rfind("ok: ", 0), 0u) << out;
+    EXPECT_NE(out.find(", " + std::to_string(routes) + " lines\n"), std::string::npos) << out;
+
+    const std::string tripStations = dataFiles::pathIn(db, dataFiles::kTripStations);
+    writeFile(tripStations, readFile(tripStations) + "xx");
+    ASSERT_EQ(run("check '" + db + "'"), 1);
+    EXPECT_EQ(out.rfind("t.d:0: ", 0), 0u) << out;
+    EXPECT_NE(out.find("2 problems found\n"), std::string::npos) << out;
+}
+
+TEST_F(CliCommandsTest, WrongArgumentsAreUsageErrors) {
+    EXPECT_EQ(run("dump"), 2);
+    EXPECT_EQ(run("check a b"), 2);
+    EXPECT_EQ(run("dump '" + db + "' -o"), 2);
+    EXPECT_EQ(run("check --utf8 '" + db + "'"), 2);
+}
+
+}  // namespace

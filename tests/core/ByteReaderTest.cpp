@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ByteReader.h"
+
+namespace {
+
+TEST(ByteReaderTest, DecodesBothEncodingsUnsignedAndSigned) {
+    const std::string bytes("\x02\x2C\x01\x1C\x20\x7F\x7F\x7F\x01\x80\x00\x80\x7F\xFF\x00", 15);
+    ByteReader in(bytes);
+    EXPECT_EQ(in.twoByteNumber(), 300);
+    EXPECT_EQ(in.threeByteOffset(), 20000);
+    EXPECT_EQ(in.threeByteOffset(), 2097151);
+    ByteReader signedIn(bytes, 8);
+    EXPECT_EQ(signedIn.signedTwoByteNumber(), 0);     // 1 * 128 - 128
+    EXPECT_EQ(signedIn.signedTwoByteNumber(), -128);  // 0 * 128 - 128
+    EXPECT_EQ(signedIn.signedThreeByteOffset(), 127 * 16384 - 128);
+    ByteReader unsignedIn(bytes, 8);
+    EXPECT_EQ(unsignedIn.twoByteNumber(), 256);
+    EXPECT_TRUE(signedIn.ok());
+    EXPECT_EQ(signedIn.remaining(), 0u);
+}
+
+TEST(ByteReaderTest, AReadPastTheEndYieldsZeroAndStaysBad) {
+    const std::string bytes("\x01\x02\x03", 3);
+    ByteReader in(bytes);
+    EXPECT_EQ(in.twoByteNumber(), 130);
+    EXPECT_EQ(in.twoByteNumber(), 0);
+    EXPECT_FALSE(in.ok());
+    EXPECT_EQ(in.failedAt(), 2u);
+    // Nothing after the failure reads, not even what would still fit.
+    EXPECT_EQ(in.byte(), 0);
+    EXPECT_TRUE(in.bytes(0).empty());
+    EXPECT_FALSE(in.ok());
+    EXPECT_EQ(in.failedAt(), 2u);
+}
+
+TEST(ByteReaderTest, EveryReadChecksItsWholeWidth) {
+    const std::string bytes("\x05\x06", 2);
+    ByteReader three(bytes);
+    EXPECT_EQ(three.signedThreeByteOffset(), 0);
+    EXPECT_FALSE(three.ok());
+    EXPECT_EQ(three.failedAt(), 0u);
+
+    ByteReader many(bytes);
+    EXPECT_TRUE(many.bytes(3).empty());
+    EXPECT_FALSE(many.ok());
+
+    ByteReader exact(bytes);
+    EXPECT_EQ(exact.bytes(2), bytes);
+    EXPECT_TRUE(exact.ok());
+}
+
+TEST(ByteReaderTest, SeekingPastTheEndMarksTheReaderBad) {
+    const std::string bytes("\x05\x06", 2);
+    ByteReader atEnd(bytes, 2);
+    EXPECT_TRUE(atEnd.ok());
+    EXPECT_EQ(atEnd.remaining(), 0u);
+    ByteReader beyond(bytes, 3);
+    EXPECT_FALSE(beyond.ok());
+    EXPECT_EQ(beyond.failedAt(), 3u);
+    EXPECT_EQ(beyond.byte(), 0);
+}
+
+}  // namespace
