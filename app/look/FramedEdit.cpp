@@ -24,6 +24,9 @@ void FramedEdit::drawFrame(HWND window) const {
 
 void FramedEdit::repaintFrame(HWND window) const {
     SendMessageA(window, WM_NCPAINT, 1, 0);
+    // Wine's edit box clears its client area when asked to paint its whole frame; draw the
+    // text again so that hovering or focusing never hides it.
+    InvalidateRect(window, nullptr, FALSE);
 }
 
 bool FramedEdit::processMessage(HWND window, UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/,

@@ -58,6 +58,25 @@ int pixelsOfColour(HWND dialog, HWND control, COLORREF colour, int firstRow = 0,
     return count;
 }
 
+// Counts the dark pixels inside a control: the text of an editable box.
+int darkPixels(HWND dialog, HWND control) {
+    RECT dialogBounds{};
+    RECT controlBounds{};
+    GetWindowRect(dialog, &dialogBounds);
+    GetWindowRect(control, &controlBounds);
+    const Picture picture = Picture::ofWindow(dialog);
+    int count = 0;
+    for (int y = controlBounds.top + 2; y < controlBounds.bottom - 2; ++y) {
+        for (int x = controlBounds.left + 2; x < controlBounds.right - 2; ++x) {
+            const COLORREF c = picture.pixel(x - dialogBounds.left, y - dialogBounds.top);
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 200) {
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
 void expectGradient(HWND window, const char* name) {
     SCOPED_TRACE(name);
     const Picture picture = Picture::ofWindow(window);
@@ -104,6 +123,10 @@ TEST(Look, MouseOverAFramedBoxDarkensItsFrameUntilTheMouseLeaves) {
     ASSERT_TRUE(program.start());
     HWND main = program.mainWindow();
     HWND input = GetDlgItem(main, IDE_INPUT_PATH);
+    setText(input, "C:\\some\\input.txt");
+    Sleep(200);
+    const int textPixels = darkPixels(main, input);
+    EXPECT_GT(textPixels, 30);
     RECT box{};
     GetWindowRect(input, &box);
 
@@ -116,6 +139,8 @@ TEST(Look, MouseOverAFramedBoxDarkensItsFrameUntilTheMouseLeaves) {
         frame = framePixel(main, input);
     }
     EXPECT_TRUE(closeColour(frame, kFrameActive, 0)) << describeColour(frame);
+    Sleep(200);
+    EXPECT_EQ(darkPixels(main, input), textPixels);  // repainting the frame keeps the text
 
     SetCursorPos(box.left + 10, box.bottom + 60);
     for (int i = 0; i < 40 && !closeColour(frame, kFrameNormal, 0); ++i) {
@@ -123,6 +148,8 @@ TEST(Look, MouseOverAFramedBoxDarkensItsFrameUntilTheMouseLeaves) {
         frame = framePixel(main, input);
     }
     EXPECT_TRUE(closeColour(frame, kFrameNormal, 0)) << describeColour(frame);
+    Sleep(200);
+    EXPECT_EQ(darkPixels(main, input), textPixels);
 
     pressKey(input, VK_ESCAPE);
     EXPECT_EQ(program.waitForExit(), 2);
