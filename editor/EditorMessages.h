@@ -14,7 +14,7 @@ inline constexpr char kLoadFinished[] = "加载完成!";
 inline constexpr char kTripTextExtraFields[] =
     "车次信息多于5个字段，第5个字段之后的内容没有读入: %s";
 inline constexpr char kReadmeMarkersMissing[] =
-    "readme.txt中没有依次找到[city]、[date]、[author]和[memo]，城市信息保持不变";
+    "readme.txt中没有依次找到[city]、[date]、[author]和[memo]，城市、日期、作者和其他信息保持不变";
 
 // A damaged data file. Filled with the file name, the byte offset and one of the reasons.
 inline constexpr char kFileDamaged[] = "数据文件%s已损坏，在第%s字节处: %s";
