@@ -32,7 +32,9 @@ void addEntries(HWND combo, const std::vector<std::string>& values) {
 EditorDialog::EditorDialog(RouteDatabase& database)
     : database_(&database), editor_(&database, form_) {}
 
-INT_PTR EditorDialog::run(HWND owner) { return runModal(IDD_EDITOR, owner); }
+INT_PTR EditorDialog::run(HWND owner) {
+    return runModal(IDD_EDITOR, owner);
+}
 
 bool EditorDialog::processMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                   LRESULT& result) {
