@@ -52,9 +52,7 @@ bool EditorDialog::processMessage(HWND window, UINT message, WPARAM wParam, LPAR
                 result = 0;
                 return true;
             }
-            if (HIWORD(wParam) == EN_UPDATE && lParam != 0) {
-                result = SendMessageA(reinterpret_cast<HWND>(lParam),
-                                      WM_COMMAND + kReflectedMessageBase, wParam, lParam);
+            if (reflectEditUpdate(wParam, lParam, result)) {
                 return true;
             }
             break;
