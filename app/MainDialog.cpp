@@ -71,9 +71,7 @@ bool MainDialog::processMessage(HWND window, UINT message, WPARAM wParam, LPARAM
                 // The box scrolls its text over the background without erasing it.
                 invalidateBehind(reinterpret_cast<HWND>(lParam));
             }
-            if (HIWORD(wParam) == EN_UPDATE && lParam != 0) {
-                result = SendMessageA(reinterpret_cast<HWND>(lParam),
-                                      WM_COMMAND + kReflectedMessageBase, wParam, lParam);
+            if (reflectEditUpdate(wParam, lParam, result)) {
                 return true;
             }
             break;

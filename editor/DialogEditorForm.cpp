@@ -62,7 +62,9 @@ std::string windowText(HWND window) {
     return text;
 }
 
-HWND DialogEditorForm::routeList() const { return GetDlgItem(dialog_, IDL_ROUTE_LIST); }
+HWND DialogEditorForm::routeList() const {
+    return GetDlgItem(dialog_, IDL_ROUTE_LIST);
+}
 
 int DialogEditorForm::selectedRoute() const {
     const LRESULT selected = SendMessageA(routeList(), LB_GETCURSEL, 0, 0);
@@ -77,7 +79,9 @@ int DialogEditorForm::routeCount() const {
     return static_cast<int>(SendMessageA(routeList(), LB_GETCOUNT, 0, 0));
 }
 
-void DialogEditorForm::clearRouteList() { SendMessageA(routeList(), LB_RESETCONTENT, 0, 0); }
+void DialogEditorForm::clearRouteList() {
+    SendMessageA(routeList(), LB_RESETCONTENT, 0, 0);
+}
 
 void DialogEditorForm::appendRouteName(const std::string& name) {
     SendMessageA(routeList(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));

@@ -32,7 +32,9 @@ void addEntries(HWND combo, const std::vector<std::string>& values) {
 EditorDialog::EditorDialog(RouteDatabase& database)
     : database_(&database), editor_(&database, form_) {}
 
-INT_PTR EditorDialog::run(HWND owner) { return runModal(IDD_EDITOR, owner); }
+INT_PTR EditorDialog::run(HWND owner) {
+    return runModal(IDD_EDITOR, owner);
+}
 
 bool EditorDialog::processMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                   LRESULT& result) {
@@ -50,9 +52,7 @@ bool EditorDialog::processMessage(HWND window, UINT message, WPARAM wParam, LPAR
                 result = 0;
                 return true;
             }
-            if (HIWORD(wParam) == EN_UPDATE && lParam != 0) {
-                result = SendMessageA(reinterpret_cast<HWND>(lParam),
-                                      WM_COMMAND + kReflectedMessageBase, wParam, lParam);
+            if (reflectEditUpdate(wParam, lParam, result)) {
                 return true;
             }
             break;

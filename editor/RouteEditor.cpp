@@ -187,6 +187,9 @@ void RouteEditor::importDownStations() {
 bool RouteEditor::saveToFile() {
     form_.enableSaveCommands(false);
     if (currentRoute_ != nullptr) {
+        if (formDiffersFromRoute()) {
+            unsavedChanges_ = true;
+        }
         copyFormInto(*currentRoute_);
     }
     refreshRouteList();

@@ -65,3 +65,12 @@ bool DialogBase::reflectNotifications(UINT message, WPARAM wParam, LPARAM lParam
     result = SendMessageA(child, message + kReflectedMessageBase, wParam, lParam);
     return true;
 }
+
+bool DialogBase::reflectEditUpdate(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (HIWORD(wParam) != EN_UPDATE || lParam == 0) {
+        return false;
+    }
+    result = SendMessageA(reinterpret_cast<HWND>(lParam), WM_COMMAND + kReflectedMessageBase,
+                          wParam, lParam);
+    return true;
+}

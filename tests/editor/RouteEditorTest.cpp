@@ -251,6 +251,15 @@ TEST_F(RouteEditorTest, FailedSaveReportsFalseAndKeepsTheChangesUnsaved) {
     EXPECT_EQ(form.enabling, (std::vector<bool>{false, true}));
 }
 
+TEST_F(RouteEditorTest, FailedSaveOfTypedTextStillCountsAsUnsaved) {
+    loadPQR();
+    form.setText(FormText::Name, "typed");
+    db.outputDir = dir.file("missing/deeper");
+    EXPECT_FALSE(editor.saveToFile());
+    EXPECT_EQ(db.routes[0]->name, "typed");
+    EXPECT_TRUE(editor.hasUnsavedChanges());
+}
+
 TEST_F(RouteEditorTest, ClosingWithoutChangesAsksNothing) {
     loadPQR();
     editor.nextRoute();

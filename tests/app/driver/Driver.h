@@ -20,6 +20,9 @@ struct Paths {
     std::string expected;  // the native converter's output for data\city.txt
     std::string work;      // scratch directory, emptied by the tests they use
     std::string shots;     // where the screenshots go
+    std::string example;   // the example city's input file
+    std::string cli;       // velorin-cli.exe
+    std::string readOnly;  // a read-only directory holding the example's data files, or empty
 };
 Paths& paths();
 

@@ -1,5 +1,6 @@
 // The driver of velorin.exe: GoogleTest cases that start the real program and use it.
 //   velorin_driver --velorin=EXE --data=DIR --expected=DIR --work=DIR --shots=DIR
+//                  --example=TXT --cli=EXE [--readonly=DIR]
 // Paths may be given as paths of the build machine ("/..."), which Wine reaches as Z:.
 #include <gtest/gtest.h>
 
@@ -15,11 +16,11 @@ int main(int argc, char** argv) {
     struct Option {
         const char* name;
         std::string* value;
-    } options[] = {{"--velorin=", &paths.velorin},
-                   {"--data=", &paths.data},
-                   {"--expected=", &paths.expected},
-                   {"--work=", &paths.work},
-                   {"--shots=", &paths.shots}};
+        bool required;
+    } options[] = {{"--velorin=", &paths.velorin, true},   {"--data=", &paths.data, true},
+                   {"--expected=", &paths.expected, true}, {"--work=", &paths.work, true},
+                   {"--shots=", &paths.shots, true},       {"--example=", &paths.example, true},
+                   {"--cli=", &paths.cli, true},           {"--readonly=", &paths.readOnly, false}};
     for (int i = 1; i < argc; ++i) {
         bool known = false;
         for (const Option& option : options) {
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
         }
     }
     for (const Option& option : options) {
-        if (option.value->empty()) {
+        if (option.required && option.value->empty()) {
             std::fprintf(stderr, "missing %s\n", option.name);
             return 2;
         }
