@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "CliText.h"
-#include "ErrorStreamLog.h"
+#include "TerminalLog.h"
 #include "InputTextWriter.h"
 #include "MessageFormat.h"
 #include "ReadBackText.h"
@@ -12,7 +12,7 @@
 #include "TextConversion.h"
 
 int runDump(const CommandLine& line, const Terminal& terminal) {
-    ErrorStreamLog log(terminal);
+    TerminalLog log(terminal, TerminalLog::Stream::Error);
     RouteDatabase database;
     database.logSink = &log;
     if (!database.load(line.arguments[0])) {

@@ -22,5 +22,10 @@ void TerminalLog::log(LogLevel level, const char* message) {
     if (level == LogLevel::Error) {
         errorLogged_ = true;
     }
-    terminal_.out(std::string(prefixFor(level)) + message + "\n");
+    const std::string line = std::string(prefixFor(level)) + message + "\n";
+    if (stream_ == Stream::Error) {
+        terminal_.err(line);
+    } else {
+        terminal_.out(line);
+    }
 }
