@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "GeneratorFixture.h"
 #include "Messages.h"
 #include "RouteDatabase.h"
 #include "TestSupport.h"
@@ -15,20 +16,8 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-class GeneratorSafetyTest : public ::testing::Test {
+class GeneratorSafetyTest : public GeneratorFixture {
 protected:
-    GeneratorSafetyTest() { db.logSink = &log; }
-
-    Route& add(Route route) {
-        db.routes.push_back(std::make_unique<Route>(std::move(route)));
-        return *db.routes.back();
-    }
-
-    DataFileSet generate() {
-        db.generate(dir.path());
-        return DataFileSet::readFrom(dir.path());
-    }
-
     bool errorContaining(const std::string& part) const {
         for (const auto& entry : log.entries) {
             if (entry.level == LogLevel::Error && entry.message.find(part) != std::string::npos) {
@@ -39,10 +28,6 @@ protected:
     }
 
     bool finished() const { return log.contains(LogLevel::Info, messages::kAllDone); }
-
-    TempDir dir;
-    RouteDatabase db;
-    RecordingLog log;
 };
 
 // A name of 512 UTF-16 code units: one more than a record can hold.

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "GeneratorFixture.h"
 #include "Messages.h"
 #include "RouteDatabase.h"
 #include "TestSupport.h"
@@ -14,20 +15,8 @@ using Texts = std::vector<std::string>;
 const Texts kQuietRun = {messages::kGeneratingData, messages::kCountingData,
                          messages::kStationIndexCreated, messages::kAllDone};
 
-class GeneratorTest : public ::testing::Test {
+class GeneratorTest : public GeneratorFixture {
 protected:
-    GeneratorTest() { db.logSink = &log; }
-
-    Route& add(Route route) {
-        db.routes.push_back(std::make_unique<Route>(std::move(route)));
-        return *db.routes.back();
-    }
-
-    DataFileSet generate() {
-        db.generate(dir.path());
-        return DataFileSet::readFrom(dir.path());
-    }
-
     std::vector<std::string> warnings() const {
         std::vector<std::string> texts;
         for (const auto& entry : log.entries) {
@@ -37,10 +26,6 @@ protected:
         }
         return texts;
     }
-
-    TempDir dir;
-    RouteDatabase db;
-    RecordingLog log;
 };
 
 std::string readmeBytes(const std::string& asciiText) {
