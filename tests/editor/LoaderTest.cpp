@@ -35,6 +35,15 @@ protected:
 
     const Route& route(std::size_t i) const { return *database.routes.at(i); }
 
+    // A directory holding the example database's s.i, t.i and t.d, without readme.txt.
+    static std::string exampleDirectory(const TempDir& scratch) {
+        const std::string dir = makeDirectory(scratch, "db");
+        writeFile(dataFiles::pathIn(dir, dataFiles::kStationIndex), kExampleStationIndex);
+        writeFile(dataFiles::pathIn(dir, dataFiles::kTripIndex), kExampleTripIndex);
+        writeFile(dataFiles::pathIn(dir, dataFiles::kTripStations), kExampleTripStations);
+        return dir;
+    }
+
     RouteDatabase database;
     RecordingLog log;
     MemoryFiles memory;
@@ -42,10 +51,7 @@ protected:
 
 TEST_F(LoaderTest, ExampleDatabaseLoadsBackAndIsWrittenAgainByteForByte) {
     TempDir scratch;
-    const std::string dir = makeDirectory(scratch, "db");
-    writeFile(dataFiles::pathIn(dir, dataFiles::kStationIndex), kExampleStationIndex);
-    writeFile(dataFiles::pathIn(dir, dataFiles::kTripIndex), kExampleTripIndex);
-    writeFile(dataFiles::pathIn(dir, dataFiles::kTripStations), kExampleTripStations);
+    const std::string dir = exampleDirectory(scratch);
 
     ASSERT_TRUE(database.load(dir));
     EXPECT_EQ(database.outputDir, dir);
@@ -264,10 +270,7 @@ TEST_F(LoaderTest, NoTripLoadsWithoutRoutes) {
 
 TEST_F(LoaderTest, LoadingTwiceReplacesTheRoutesOfTheFirstLoad) {
     TempDir scratch;
-    const std::string dir = makeDirectory(scratch, "db");
-    writeFile(dataFiles::pathIn(dir, dataFiles::kStationIndex), kExampleStationIndex);
-    writeFile(dataFiles::pathIn(dir, dataFiles::kTripIndex), kExampleTripIndex);
-    writeFile(dataFiles::pathIn(dir, dataFiles::kTripStations), kExampleTripStations);
+    const std::string dir = exampleDirectory(scratch);
     ASSERT_TRUE(database.load(dir));
     const Route* first = database.routes.at(0).get();
     const Route copy = *first;
