@@ -1,8 +1,8 @@
-#include "AboutDialog.h"
+#include "app/AboutDialog.h"
 
-#include "HelpText.h"
-#include "Repaint.h"
-#include "resource.h"
+#include "app/HelpText.h"
+#include "app/look/Repaint.h"
+#include "res/resource.h"
 
 INT_PTR AboutDialog::run(HWND owner) {
     return runModal(IDD_ABOUT, owner);

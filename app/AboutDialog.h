@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BitmapBackground.h"
-#include "DialogBase.h"
+#include "app/framework/DialogBase.h"
+#include "app/look/BitmapBackground.h"
 
 // The help window: one fixed text about the input format and the generated files.
 class AboutDialog : public DialogBase, public BitmapBackground {

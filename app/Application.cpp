@@ -1,10 +1,10 @@
-#include "Application.h"
+#include "app/Application.h"
 
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "AppModule.h"
-#include "MainDialog.h"
+#include "app/MainDialog.h"
+#include "app/framework/AppModule.h"
 
 int runApplication(HINSTANCE instance) {
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

@@ -1,13 +1,13 @@
-#include "Choosers.h"
+#include "app/Choosers.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
 
 #include <vector>
 
-#include "AppModule.h"
-#include "AppTexts.h"
-#include "DialogBase.h"
+#include "app/AppTexts.h"
+#include "app/framework/AppModule.h"
+#include "app/framework/DialogBase.h"
 
 namespace choosers {
 
@@ -34,7 +34,7 @@ bool chooseInputFile(HWND owner, std::string& path) {
     request.lStructSize = sizeof request;
     request.hwndOwner = owner;
     request.hInstance = appModule().instance();
-    request.lpstrFilter = texts::kInputFileFilter;
+    request.lpstrFilter = appTexts::kInputFileFilter;
     request.nFilterIndex = 1;
     request.lpstrFile = fileName.data();
     request.nMaxFile = static_cast<DWORD>(fileName.size());

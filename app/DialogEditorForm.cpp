@@ -1,6 +1,6 @@
-#include "DialogEditorForm.h"
+#include "app/DialogEditorForm.h"
 
-#include "resource.h"
+#include "res/resource.h"
 
 namespace {
 

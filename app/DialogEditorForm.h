@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "EditorForm.h"
+#include "editor/EditorForm.h"
 
 // The editor's form over the controls of the editor window.
 class DialogEditorForm : public EditorForm {

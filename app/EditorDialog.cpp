@@ -1,22 +1,22 @@
-#include "EditorDialog.h"
+#include "app/EditorDialog.h"
 
 #include <string>
 
-#include "EditorWindowTexts.h"
-#include "Repaint.h"
-#include "ValueLists.h"
-#include "resource.h"
+#include "app/AppTexts.h"
+#include "app/look/Repaint.h"
+#include "editor/ValueLists.h"
+#include "res/resource.h"
 
 namespace {
 
 const char* statusPrefix(LogLevel level) {
     switch (level) {
         case LogLevel::Error:
-            return editorTexts::kStatusPrefixError;
+            return appTexts::kStatusPrefixError;
         case LogLevel::Warning:
-            return editorTexts::kStatusPrefixWarning;
+            return appTexts::kStatusPrefixWarning;
         case LogLevel::Info:
-            return editorTexts::kStatusPrefixInfo;
+            return appTexts::kStatusPrefixInfo;
     }
     return "";
 }

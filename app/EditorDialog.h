@@ -1,12 +1,12 @@
 #pragma once
 
-#include "BitmapBackground.h"
-#include "DialogBase.h"
-#include "DialogEditorForm.h"
-#include "FramedEdit.h"
-#include "LogSink.h"
-#include "RouteDatabase.h"
-#include "RouteEditor.h"
+#include "app/DialogEditorForm.h"
+#include "app/framework/DialogBase.h"
+#include "app/look/BitmapBackground.h"
+#include "app/look/FramedEdit.h"
+#include "core/LogSink.h"
+#include "core/RouteDatabase.h"
+#include "editor/RouteEditor.h"
 
 // The editor window: the route list, the form of one route, the command buttons and a status
 // line that shows the last message of the database.

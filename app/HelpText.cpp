@@ -1,4 +1,4 @@
-#include "HelpText.h"
+#include "app/HelpText.h"
 
 // Line 1 starts with two tabs, line 3 with 13 spaces, every other non-empty line with 12.
 const char kHelpText[] =

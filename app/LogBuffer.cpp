@@ -1,10 +1,10 @@
-#include "LogText.h"
+#include "app/LogBuffer.h"
 
 #include <algorithm>
 
-#include "AppTexts.h"
+#include "app/AppTexts.h"
 
-namespace logtext {
+namespace logBuffer {
 
 namespace {
 
@@ -38,8 +38,8 @@ std::size_t characterBoundaryUpTo(const std::string& text, std::size_t position)
 // Where the text can be cut so that at least `excess` bytes go: the start of the first
 // prefixed entry from there on, else the next line start, else the next character boundary.
 std::size_t cutPosition(const std::string& text, std::size_t excess) {
-    const char* const prefixes[] = {texts::kLogPrefixError, texts::kLogPrefixWarning,
-                                    texts::kLogPrefixInfo};
+    const char* const prefixes[] = {appTexts::kLogPrefixError, appTexts::kLogPrefixWarning,
+                                    appTexts::kLogPrefixInfo};
     std::size_t best = std::string::npos;
     for (const char* prefix : prefixes) {
         best = std::min(best, text.find(prefix, excess));
@@ -60,19 +60,19 @@ std::string entryFor(LogLevel level, const char* message) {
     std::string entry;
     switch (level) {
         case LogLevel::Error:
-            entry = texts::kLogPrefixError;
+            entry = appTexts::kLogPrefixError;
             break;
         case LogLevel::Warning:
-            entry = texts::kLogPrefixWarning;
+            entry = appTexts::kLogPrefixWarning;
             break;
         case LogLevel::Info:
-            entry = texts::kLogPrefixInfo;
+            entry = appTexts::kLogPrefixInfo;
             break;
         default:
             break;
     }
     entry += message;
-    entry += texts::kLogEntryEnd;
+    entry += appTexts::kLogEntryEnd;
     return entry;
 }
 
@@ -89,4 +89,4 @@ void append(std::string& text, std::string entry, std::size_t capacity) {
     text += entry;
 }
 
-}  // namespace logtext
+}  // namespace logBuffer

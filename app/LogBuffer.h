@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <string>
 
-#include "LogSink.h"
+#include "core/LogSink.h"
 
 // The text of the main window's log box, kept within the box's working buffer.
-namespace logtext {
+namespace logBuffer {
 
 // Bytes of text the log box holds at most (its 65,536-byte buffer less the terminator).
 constexpr std::size_t kCapacity = 65535;
@@ -20,4 +20,4 @@ std::string entryFor(LogLevel level, const char* message);
 // character; the new entry is always kept (cut at its end if it alone exceeds the capacity).
 void append(std::string& text, std::string entry, std::size_t capacity = kCapacity);
 
-}  // namespace logtext
+}  // namespace logBuffer

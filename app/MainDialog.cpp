@@ -1,16 +1,16 @@
-#include "MainDialog.h"
+#include "app/MainDialog.h"
 
 #include <string>
 
-#include "AboutDialog.h"
-#include "AppModule.h"
-#include "AppTexts.h"
-#include "Choosers.h"
-#include "LogText.h"
-#include "OpenEditor.h"
-#include "Repaint.h"
-#include "Settings.h"
-#include "resource.h"
+#include "app/AboutDialog.h"
+#include "app/AppTexts.h"
+#include "app/Choosers.h"
+#include "app/LogBuffer.h"
+#include "app/OpenEditor.h"
+#include "app/Settings.h"
+#include "app/framework/AppModule.h"
+#include "app/look/Repaint.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -155,9 +155,9 @@ void MainDialog::convert() {
     EnableWindow(convertButton, FALSE);
 
     if (!inputFits) {
-        log(LogLevel::Error, texts::kInputPathTooLong);
+        log(LogLevel::Error, appTexts::kInputPathTooLong);
     } else if (!outputFits) {
-        log(LogLevel::Error, texts::kOutputPathTooLong);
+        log(LogLevel::Error, appTexts::kOutputPathTooLong);
     } else if (database_.parse(inputPath)) {
         database_.generate(outputDir);
     }
@@ -173,7 +173,7 @@ void MainDialog::convert() {
 void MainDialog::edit() {
     std::string databaseDir;
     if (!readPath(handle(), IDE_OUTPUT_DIR, databaseDir)) {
-        log(LogLevel::Error, texts::kDatabasePathTooLong);
+        log(LogLevel::Error, appTexts::kDatabasePathTooLong);
         return;
     }
     openEditor(databaseDir, database_, *this);
@@ -187,7 +187,7 @@ void MainDialog::log(LogLevel level, const char* message) {
     const int length = GetWindowTextLengthA(box);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     text.resize(static_cast<std::size_t>(GetWindowTextA(box, text.data(), length + 1)));
-    logtext::append(text, logtext::entryFor(level, message));
+    logBuffer::append(text, logBuffer::entryFor(level, message));
     SetWindowTextA(box, text.c_str());
     // Repaint now, with the background behind the box (which does not erase its old text):
     // the conversion holds the window thread until it ends.

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "BitmapBackground.h"
-#include "DialogBase.h"
-#include "FramedEdit.h"
-#include "LogSink.h"
-#include "RouteDatabase.h"
-#include "TransparentLabel.h"
+#include "app/framework/DialogBase.h"
+#include "app/look/BitmapBackground.h"
+#include "app/look/FramedEdit.h"
+#include "app/look/TransparentLabel.h"
+#include "core/LogSink.h"
+#include "core/RouteDatabase.h"
 
 // The main window: the two path boxes with their choosers, the convert command and the log
 // box that shows every message of the conversion. It owns the program's one database.

@@ -1,6 +1,6 @@
-#include "OpenEditor.h"
+#include "app/OpenEditor.h"
 
-#include "EditorDialog.h"
+#include "app/EditorDialog.h"
 
 void openEditor(const std::string& databaseDir, RouteDatabase& database, LogSink& mainSink) {
     if (!database.load(databaseDir)) {

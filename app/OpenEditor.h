@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "LogSink.h"
-#include "RouteDatabase.h"
+#include "core/LogSink.h"
+#include "core/RouteDatabase.h"
 
 // Loads the database directory and, when that succeeded, runs the editor window on it, owned
 // by the active window. While the window is open the database's messages go to its status

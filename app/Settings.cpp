@@ -1,8 +1,8 @@
-#include "Settings.h"
+#include "app/Settings.h"
 
 #include <windows.h>
 
-#include "AppTexts.h"
+#include "app/AppTexts.h"
 
 namespace settings {
 
@@ -11,12 +11,12 @@ namespace {
 std::string read(const char* key) {
     char value[256] = "";
     // No file name: the profile functions use the user's WIN.INI.
-    GetPrivateProfileStringA(texts::kSettingsSection, key, "", value, sizeof value, nullptr);
+    GetPrivateProfileStringA(appTexts::kSettingsSection, key, "", value, sizeof value, nullptr);
     return value;
 }
 
 void write(const char* key, const std::string& value) {
-    if (!WritePrivateProfileStringA(texts::kSettingsSection, key, value.c_str(), nullptr)) {
+    if (!WritePrivateProfileStringA(appTexts::kSettingsSection, key, value.c_str(), nullptr)) {
         OutputDebugStringA("velorin: a setting could not be written to WIN.INI\n");
     }
 }
@@ -24,16 +24,16 @@ void write(const char* key, const std::string& value) {
 }  // namespace
 
 std::string readInputFile() {
-    return read(texts::kSettingInputFile);
+    return read(appTexts::kSettingInputFile);
 }
 std::string readOutputDir() {
-    return read(texts::kSettingOutputDir);
+    return read(appTexts::kSettingOutputDir);
 }
 void writeInputFile(const std::string& path) {
-    write(texts::kSettingInputFile, path);
+    write(appTexts::kSettingInputFile, path);
 }
 void writeOutputDir(const std::string& path) {
-    write(texts::kSettingOutputDir, path);
+    write(appTexts::kSettingOutputDir, path);
 }
 
 }  // namespace settings

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "RouteDatabase.h"
-#include "SyntheticCity.h"
+#include "bench/SyntheticCity.h"
+#include "core/RouteDatabase.h"
 
 namespace {
 

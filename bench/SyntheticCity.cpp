@@ -1,4 +1,4 @@
-#include "SyntheticCity.h"
+#include "bench/SyntheticCity.h"
 
 #include <algorithm>
 #include <random>

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the command-line tool says of its own; the core's messages come through the log.
-namespace cliText {
+namespace cliTexts {
 
 inline constexpr char kUsage[] =
     "usage: velorin-cli <command> [options]\n"
@@ -39,4 +39,12 @@ inline constexpr char kNotInGbk[] = ": line %s holds U+%s, which GBK cannot hold
 
 inline constexpr char kCannotWrite[] = "cannot write ";
 
-}  // namespace cliText
+// dump: what the input format cannot say. Printed as "line N (NAME): TEXT".
+inline constexpr char kDumpProblem[] = "warning: line %s (%s): %s\n";
+inline constexpr char kDumpHeaderProblem[] = "warning: line %s: %s\n";
+// check: "FILE:OFFSET: TEXT" for each problem, then the count or the summary.
+inline constexpr char kCheckProblem[] = "%s:%s: %s\n";
+inline constexpr char kCheckSummary[] = "ok: %s stations, %s trips, %s lines\n";
+inline constexpr char kCheckFailed[] = "%s problems found\n";
+
+}  // namespace cliTexts

@@ -1,8 +1,8 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <algorithm>
 
-#include "CliText.h"
+#include "cli/CliTexts.h"
 
 CommandLine CommandLine::parse(int argc, char** argv, const std::vector<std::string>& valued,
                                const std::vector<std::string>& flags) {
@@ -21,14 +21,14 @@ CommandLine CommandLine::parse(int argc, char** argv, const std::vector<std::str
             line.help = true;
         } else if (contains(valued, word)) {
             if (i + 1 >= argc) {
-                line.error = cliText::kMissingValue + word;
+                line.error = cliTexts::kMissingValue + word;
                 return line;
             }
             line.options[word] = argv[++i];
         } else if (contains(flags, word)) {
             line.options[word] = "";
         } else {
-            line.error = cliText::kUnknownOption + word;
+            line.error = cliTexts::kUnknownOption + word;
             return line;
         }
     }

@@ -1,12 +1,12 @@
-#include "ConvertCommand.h"
+#include "cli/ConvertCommand.h"
 
 #include <fstream>
 #include <iterator>
 
-#include "CliText.h"
-#include "RouteDatabase.h"
-#include "TerminalLog.h"
-#include "Utf8Input.h"
+#include "cli/CliTexts.h"
+#include "cli/TerminalLog.h"
+#include "cli/Utf8Input.h"
+#include "core/RouteDatabase.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ bool parseUtf8(RouteDatabase& database, const std::string& path, const Terminal&
     std::string gbk;
     std::string problem;
     if (!utf8InputToGbk(utf8, gbk, problem)) {
-        terminal.err(cliText::kErrorPrefix + path + problem + "\n");
+        terminal.err(cliTexts::kErrorPrefix + path + problem + "\n");
         return false;
     }
     return database.parseText(path, gbk);

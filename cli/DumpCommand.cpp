@@ -1,15 +1,15 @@
-#include "DumpCommand.h"
+#include "cli/DumpCommand.h"
 
 #include <cstdio>
 #include <fstream>
 
-#include "CliText.h"
-#include "TerminalLog.h"
-#include "InputTextWriter.h"
-#include "MessageFormat.h"
-#include "ReadBackText.h"
-#include "RouteDatabase.h"
-#include "TextConversion.h"
+#include "cli/CliTexts.h"
+#include "cli/TerminalLog.h"
+#include "core/CoreTexts.h"
+#include "core/InputTextWriter.h"
+#include "core/MessageFormat.h"
+#include "core/RouteDatabase.h"
+#include "core/TextConversion.h"
 
 int runDump(const CommandLine& line, const Terminal& terminal) {
     TerminalLog log(terminal, TerminalLog::Stream::Error);
@@ -24,9 +24,9 @@ int runDump(const CommandLine& line, const Terminal& terminal) {
     for (const InputTextProblem& problem : problems) {
         const std::string number = std::to_string(problem.line);
         terminal.err(
-            problem.route.empty() && problem.what == readBackText::kDumpHeaderValue
-                ? formatMessage(readBackText::kDumpHeaderProblem, {number, problem.what})
-                : formatMessage(readBackText::kDumpProblem, {number, problem.route, problem.what}));
+            problem.route.empty() && problem.what == coreTexts::kInputTextHeaderValue
+                ? formatMessage(cliTexts::kDumpHeaderProblem, {number, problem.what})
+                : formatMessage(cliTexts::kDumpProblem, {number, problem.route, problem.what}));
     }
     if (line.has("--utf8")) {
         text = wideToUtf8(ansiToWide(text));
@@ -39,7 +39,7 @@ int runDump(const CommandLine& line, const Terminal& terminal) {
     } else {
         std::ofstream file(output->second, std::ios::binary);
         if (!(file << text) || !file.flush()) {
-            terminal.err(cliText::kErrorPrefix + std::string(cliText::kCannotWrite) +
+            terminal.err(cliTexts::kErrorPrefix + std::string(cliTexts::kCannotWrite) +
                          output->second + "\n");
             return 1;
         }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CommandLine.h"
-#include "Terminal.h"
+#include "cli/CommandLine.h"
+#include "cli/Terminal.h"
 
 // velorin-cli dump DIR [-o FILE] [--utf8]: loads the data files of DIR and writes them as an
 // input text file, GBK unless --utf8 is given, to FILE or standard output; messages and

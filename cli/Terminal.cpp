@@ -1,6 +1,6 @@
-#include "Terminal.h"
+#include "cli/Terminal.h"
 
-#include "TextConversion.h"
+#include "core/TextConversion.h"
 
 void Terminal::out(std::string_view gbkText) const {
     write(stdout, gbkText);

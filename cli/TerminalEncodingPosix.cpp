@@ -4,7 +4,7 @@
 #include <clocale>
 #include <string>
 
-#include "Terminal.h"
+#include "cli/Terminal.h"
 
 // A terminal set to a Chinese GB code set gets GBK as it stands; every other one UTF-8,
 // which is what a terminal without a locale (scripts, CI) most likely shows.

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "Terminal.h"
+#include "cli/Terminal.h"
 
 // A console switched to UTF-8 gets UTF-8; otherwise the text goes out in the ANSI code page.
 TerminalEncoding detectTerminalEncoding() {

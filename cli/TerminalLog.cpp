@@ -1,4 +1,4 @@
-#include "TerminalLog.h"
+#include "cli/TerminalLog.h"
 
 #include <string>
 

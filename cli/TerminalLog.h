@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LogSink.h"
-#include "Terminal.h"
+#include "cli/Terminal.h"
+#include "core/LogSink.h"
 
 // Prints every message with its level prefix, one message a line, and remembers whether an
 // error was among them. Commands whose standard output carries data log to standard error.

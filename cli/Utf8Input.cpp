@@ -1,10 +1,10 @@
-#include "Utf8Input.h"
+#include "cli/Utf8Input.h"
 
 #include <cstdio>
 
-#include "CliText.h"
-#include "MessageFormat.h"
-#include "TextConversion.h"
+#include "cli/CliTexts.h"
+#include "core/MessageFormat.h"
+#include "core/TextConversion.h"
 
 bool utf8InputToGbk(std::string_view utf8, std::string& gbk, std::string& problem) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -21,7 +21,7 @@ bool utf8InputToGbk(std::string_view utf8, std::string& gbk, std::string& proble
 
         std::u16string wide;
         if (!utf8ToWide(line, wide)) {
-            problem = formatMessage(cliText::kNotUtf8, {std::to_string(lineNumber)});
+            problem = formatMessage(cliTexts::kNotUtf8, {std::to_string(lineNumber)});
             return false;
         }
         std::string converted;
@@ -33,7 +33,7 @@ bool utf8InputToGbk(std::string_view utf8, std::string& gbk, std::string& proble
             }
             char codePoint[16];
             std::snprintf(codePoint, sizeof codePoint, "%04X", value);
-            problem = formatMessage(cliText::kNotInGbk, {std::to_string(lineNumber), codePoint});
+            problem = formatMessage(cliTexts::kNotInGbk, {std::to_string(lineNumber), codePoint});
             return false;
         }
         gbk += converted;

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "CheckCommand.h"
-#include "CliText.h"
-#include "CommandLine.h"
-#include "ConvertCommand.h"
-#include "DumpCommand.h"
-#include "Terminal.h"
+#include "cli/CheckCommand.h"
+#include "cli/CliTexts.h"
+#include "cli/CommandLine.h"
+#include "cli/ConvertCommand.h"
+#include "cli/DumpCommand.h"
+#include "cli/Terminal.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ bool validEncoding(const std::string& name) {
 }
 
 int usageError(const Terminal& terminal, const std::string& problem) {
-    terminal.err(cliText::kErrorPrefix + problem + "\n" + cliText::kSeeHelp + "\n");
+    terminal.err(cliTexts::kErrorPrefix + problem + "\n" + cliTexts::kSeeHelp + "\n");
     return kUsageError;
 }
 
@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     const auto output = line.options.find("--output-encoding");
     if (output != line.options.end()) {
         if (!validEncoding(output->second)) {
-            return usageError(terminal, cliText::kBadEncoding + output->second);
+            return usageError(terminal, cliTexts::kBadEncoding + output->second);
         }
         terminal.setEncoding(output->second == "gbk" ? TerminalEncoding::Gbk
                                                      : TerminalEncoding::Utf8);
@@ -41,30 +41,30 @@ int main(int argc, char** argv) {
         return usageError(terminal, line.error);
     }
     if (line.help || line.command.empty()) {
-        terminal.out(cliText::kUsage);
+        terminal.out(cliTexts::kUsage);
         return line.help ? 0 : kUsageError;
     }
 
     for (const char* option : {"-o", "--utf8"}) {
         if (line.has(option) && line.command != "dump") {
-            return usageError(terminal, cliText::kUnknownOption + std::string(option));
+            return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
         }
     }
     if (line.command == "convert") {
         const auto input = line.options.find("--input-encoding");
         if (input != line.options.end() && !validEncoding(input->second)) {
-            return usageError(terminal, cliText::kBadEncoding + input->second);
+            return usageError(terminal, cliTexts::kBadEncoding + input->second);
         }
         if (line.arguments.size() != 2) {
-            return usageError(terminal, cliText::kWrongArguments + line.command);
+            return usageError(terminal, cliTexts::kWrongArguments + line.command);
         }
         return runConvert(line, terminal);
     }
     if (line.command == "dump" || line.command == "check") {
         if (line.arguments.size() != 1) {
-            return usageError(terminal, cliText::kWrongArguments + line.command);
+            return usageError(terminal, cliTexts::kWrongArguments + line.command);
         }
         return line.command == "dump" ? runDump(line, terminal) : runCheck(line, terminal);
     }
-    return usageError(terminal, cliText::kUnknownCommand + line.command);
+    return usageError(terminal, cliTexts::kUnknownCommand + line.command);
 }

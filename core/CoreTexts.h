@@ -1,7 +1,7 @@
 #pragma once
 
 // The texts the conversion core logs. Literals are compiled to GBK.
-namespace messages {
+namespace coreTexts {
 
 // Reading the input text file.
 inline constexpr char kLoadingResourceFile[] = "加载资源文件.";
@@ -43,4 +43,27 @@ inline constexpr char kNothingWritten[] = "数据超出了数据文件格式的�
 inline constexpr char kCannotWriteFile[] = "无法写入文件%s: %s";
 inline constexpr char kFilesUnchanged[] = "数据文件没有生成，目录中原有的文件保持不变";
 
-}  // namespace messages
+// Writing routes back as input text: what the input format cannot say.
+inline constexpr char kInputTextHeaderValue[] =
+    "a header value holds a line break or starts with \"[\", which the format cannot hold";
+inline constexpr char kInputTextComma[] =
+    "a text holds \",\", which converting reads as a separator";
+inline constexpr char kInputTextDash[] =
+    "a station name holds \"-\", which converting reads as a station separator";
+inline constexpr char kInputTextEmptyStation[] = "a station name is empty, which converting drops";
+inline constexpr char kInputTextLineBreak[] =
+    "a text holds a line break, Ctrl-Z or NUL, which ends the line when converting";
+inline constexpr char kInputTextEdgeSpaces[] =
+    "a field starts or ends with a space, which converting removes";
+inline constexpr char kInputTextDownSameOrder[] =
+    "the down stations equal the up stations in the same order, which converting reverses";
+inline constexpr char kInputTextDownKeyword[] =
+    "the down list is one station named \"略\" or \"无\", which converting reads as a word";
+inline constexpr char kInputTextNoUpStations[] =
+    "the line has no up station; converting stops here";
+inline constexpr char kInputTextFieldTooLong[] =
+    "a field is longer than 2047 bytes, which converting cuts";
+inline constexpr char kInputTextLineTooLong[] =
+    "the line is longer than 4095 bytes, which converting reads in pieces";
+
+}  // namespace coreTexts

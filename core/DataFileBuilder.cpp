@@ -1,10 +1,10 @@
-#include "DataFileBuilder.h"
+#include "core/DataFileBuilder.h"
 
 #include <vector>
 
-#include "DataFormat.h"
-#include "Messages.h"
-#include "TextConversion.h"
+#include "core/CoreTexts.h"
+#include "core/DataFormat.h"
+#include "core/TextConversion.h"
 
 namespace {
 
@@ -35,14 +35,14 @@ StationFiles buildStationFiles(const DatabaseLayout& layout, LogSink& log) {
     appendTwoByteNumber(files.stationIndex, static_cast<int>(layout.writtenStationCount));
     for (const StationPlan& station : layout.stations) {
         if (!station.converts) {
-            warn(log, messages::kStationConvertFailed);
+            warn(log, coreTexts::kStationConvertFailed);
             warn(log, std::string(station.name));
             continue;
         }
         appendCountedText(files.stationIndex, station.wideName);
         appendThreeByteOffset(files.stationIndex, static_cast<int>(files.stationTrips.size()));
         if (station.trips.size() >= kWarnAtCount) {
-            warn(log, messages::kStationTooManyTrips);
+            warn(log, coreTexts::kStationTooManyTrips);
         }
         appendNumberList(files.stationTrips, station.trips);
     }
@@ -64,24 +64,24 @@ TripFiles buildTripFiles(const DatabaseLayout& layout, LogSink& log) {
     for (const RoutePlan& plan : layout.routes) {
         const Route& route = *plan.route;
         if (!plan.upConverts) {
-            warn(log, messages::kUpTripConvertFailed);
+            warn(log, coreTexts::kUpTripConvertFailed);
             warn(log, plan.upText);
             continue;
         }
         if (route.hasDownDirection() && !plan.downConverts) {
-            warn(log, messages::kDownTripConvertFailed);
+            warn(log, coreTexts::kDownTripConvertFailed);
             warn(log, plan.downText);
             continue;
         }
 
         const TripPlan& up = layout.trips[plan.upTrip];
         if (up.wideText.size() >= kWarnAtCount) {
-            warn(log, messages::kTripTextTooLong);
+            warn(log, coreTexts::kTripTextTooLong);
             warn(log, plan.upText);
         }
         if (route.upStations.size() >= kWarnAtCount) {
             warn(log, route.name);
-            warn(log, messages::kUpTripTooManyStations);
+            warn(log, coreTexts::kUpTripTooManyStations);
         }
         appendTrip(up);
         if (!route.hasDownDirection()) {
@@ -91,11 +91,11 @@ TripFiles buildTripFiles(const DatabaseLayout& layout, LogSink& log) {
         const TripPlan& down = layout.trips[plan.upTrip + 1];
         if (down.wideText.size() >= kWarnAtCount) {
             warn(log, plan.downText);
-            warn(log, messages::kTripTextTooLong);
+            warn(log, coreTexts::kTripTextTooLong);
         }
         if (route.downStations.size() >= kWarnAtCount) {
             warn(log, route.name);
-            warn(log, messages::kDownTripTooManyStations);
+            warn(log, coreTexts::kDownTripTooManyStations);
         }
         appendTrip(down);
     }

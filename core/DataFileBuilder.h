@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "DatabaseLayout.h"
-#include "LogSink.h"
-#include "Route.h"
+#include "core/DatabaseLayout.h"
+#include "core/LogSink.h"
+#include "core/Route.h"
 
 // Builds the bytes of the data files from a layout, logging a warning for every record that
 // is left out and for every limit of 128 that a record reaches.

@@ -1,8 +1,8 @@
-#include "DatabaseLayout.h"
+#include "core/DatabaseLayout.h"
 
-#include "StationTable.h"
-#include "TextConversion.h"
-#include "TripText.h"
+#include "core/StationTable.h"
+#include "core/TextConversion.h"
+#include "core/TripText.h"
 
 bool convertRecordText(const std::string& text, std::u16string& wide) {
     char16_t buffer[kRecordTextCapacity];

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Route.h"
+#include "core/Route.h"
 
 // What the four binary data files will hold, worked out before anything is written. A station
 // name or trip text that does not convert to UTF-16 within the record limit is left out here,

@@ -1,4 +1,4 @@
-#include "FieldReader.h"
+#include "core/FieldReader.h"
 
 Field readField(std::string_view& cursor, char delimiter) {
     Field field;

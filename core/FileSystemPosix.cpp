@@ -1,6 +1,6 @@
 #include <sys/stat.h>
 
-#include "FileSystem.h"
+#include "core/FileSystem.h"
 
 void createDirectory(const std::string& path) {
     mkdir(path.c_str(), 0777);

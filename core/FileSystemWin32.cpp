@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "FileSystem.h"
+#include "core/FileSystem.h"
 
 void createDirectory(const std::string& path) {
     CreateDirectoryA(path.c_str(), nullptr);

@@ -1,12 +1,12 @@
-#include "FormatLimits.h"
+#include "core/FormatLimits.h"
 
 #include <string>
 
-#include "DataFiles.h"
-#include "DataFormat.h"
-#include "MessageFormat.h"
-#include "Messages.h"
-#include "TextConversion.h"
+#include "core/CoreTexts.h"
+#include "core/DataFiles.h"
+#include "core/DataFormat.h"
+#include "core/MessageFormat.h"
+#include "core/TextConversion.h"
 
 namespace {
 
@@ -27,10 +27,10 @@ bool checkFormatLimits(const DatabaseLayout& layout, LogSink& log) {
     auto number = [](std::size_t n) { return std::to_string(n); };
 
     if (layout.writtenStationCount > kMaxTwoByteNumber) {
-        report(messages::kTooManyStations, {number(layout.writtenStationCount)});
+        report(coreTexts::kTooManyStations, {number(layout.writtenStationCount)});
     }
     if (layout.trips.size() > kMaxTwoByteNumber) {
-        report(messages::kTooManyTrips, {number(layout.trips.size())});
+        report(coreTexts::kTooManyTrips, {number(layout.trips.size())});
     }
 
     std::size_t stationTripsLength = kHeaderBytes;
@@ -39,14 +39,14 @@ bool checkFormatLimits(const DatabaseLayout& layout, LogSink& log) {
             continue;
         }
         if (station.trips.size() > kMaxListEntries) {
-            report(messages::kStationListTooLong, {station.name, number(station.trips.size())});
+            report(coreTexts::kStationListTooLong, {station.name, number(station.trips.size())});
         }
         stationTripsLength += listBytes(station.trips.size());
     }
     std::size_t tripStationsLength = kHeaderBytes;
     for (const TripPlan& trip : layout.trips) {
         if (trip.stations.size() > kMaxListEntries) {
-            report(messages::kTripListTooLong,
+            report(coreTexts::kTripListTooLong,
                    {wideToAnsi(trip.wideText), number(trip.stations.size())});
         }
         tripStationsLength += listBytes(trip.stations.size());
@@ -55,12 +55,12 @@ bool checkFormatLimits(const DatabaseLayout& layout, LogSink& log) {
     for (auto [name, length] : {std::pair{dataFiles::kStationTrips, stationTripsLength},
                                 std::pair{dataFiles::kTripStations, tripStationsLength}}) {
         if (length > kMaxThreeByteOffset) {
-            report(messages::kFileTooLong, {name, number(length)});
+            report(coreTexts::kFileTooLong, {name, number(length)});
         }
     }
 
     if (!ok) {
-        log.log(LogLevel::Error, messages::kNothingWritten);
+        log.log(LogLevel::Error, coreTexts::kNothingWritten);
     }
     return ok;
 }

@@ -1,13 +1,13 @@
 // Writing the five data files of the database into a directory.
 
-#include "DataFileBuilder.h"
-#include "DataFiles.h"
-#include "DatabaseLayout.h"
-#include "FileSystem.h"
-#include "FormatLimits.h"
-#include "Messages.h"
-#include "RouteDatabase.h"
-#include "StagedFiles.h"
+#include "core/CoreTexts.h"
+#include "core/DataFileBuilder.h"
+#include "core/DataFiles.h"
+#include "core/DatabaseLayout.h"
+#include "core/FileSystem.h"
+#include "core/FormatLimits.h"
+#include "core/RouteDatabase.h"
+#include "core/StagedFiles.h"
 
 void RouteDatabase::generate(const std::string& directory) {
     if (!directory.empty()) {
@@ -15,14 +15,14 @@ void RouteDatabase::generate(const std::string& directory) {
     }
     // With no directory at all the paths would start at the root of the drive.
     if (outputDir.empty()) {
-        log(LogLevel::Error, messages::kNoOutputDirectory);
+        log(LogLevel::Error, coreTexts::kNoOutputDirectory);
         return;
     }
     createDirectory(outputDir);
-    log(LogLevel::Info, messages::kGeneratingData);
+    log(LogLevel::Info, coreTexts::kGeneratingData);
 
     const DatabaseLayout layout(routes);
-    log(LogLevel::Info, messages::kCountingData);
+    log(LogLevel::Info, coreTexts::kCountingData);
     if (!checkFormatLimits(layout, *this)) {
         return;
     }
@@ -33,7 +33,7 @@ void RouteDatabase::generate(const std::string& directory) {
         !files.stage(dataFiles::kStationIndex, stationFiles.stationIndex)) {
         return;
     }
-    log(LogLevel::Info, messages::kStationIndexCreated);
+    log(LogLevel::Info, coreTexts::kStationIndexCreated);
 
     const TripFiles tripFiles = buildTripFiles(layout, *this);
     if (!files.stage(dataFiles::kTripStations, tripFiles.tripStations) ||
@@ -41,5 +41,5 @@ void RouteDatabase::generate(const std::string& directory) {
         !files.stage(dataFiles::kReadme, buildReadme(header)) || !files.commit()) {
         return;
     }
-    log(LogLevel::Info, messages::kAllDone);
+    log(LogLevel::Info, coreTexts::kAllDone);
 }

@@ -1,4 +1,4 @@
-#include "InputLines.h"
+#include "core/InputLines.h"
 
 InputLines::InputLines(std::string_view content) {
     const std::size_t end = content.find('\x1A');

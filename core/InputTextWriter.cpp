@@ -1,9 +1,9 @@
-#include "InputTextWriter.h"
+#include "core/InputTextWriter.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "ReadBackText.h"
+#include "core/CoreTexts.h"
 
 namespace {
 
@@ -46,14 +46,14 @@ public:
         } else {
             downField = joinStations(down);
             if (down == up) {
-                report(readBackText::kDumpDownSameOrder);
+                report(coreTexts::kInputTextDownSameOrder);
             }
             if (downField == kOmitted || downField == kNone) {
-                report(readBackText::kDumpDownKeyword);
+                report(coreTexts::kInputTextDownKeyword);
             }
         }
         if (up.empty()) {
-            report(readBackText::kDumpNoUpStations);
+            report(coreTexts::kInputTextNoUpStations);
         }
 
         const std::string upField = joinStations(up);
@@ -84,11 +84,11 @@ public:
         for (std::size_t i = 0; i < std::size(fields); ++i) {
             line += (i == 0 ? "" : ",") + std::string(fields[i]);
             if (fields[i].size() > kMaxFieldBytes) {
-                report(readBackText::kDumpFieldTooLong);
+                report(coreTexts::kInputTextFieldTooLong);
             }
         }
         if (line.size() > kMaxLineBytes) {
-            report(readBackText::kDumpLineTooLong);
+            report(coreTexts::kInputTextLineTooLong);
         }
         return line;
     }
@@ -96,13 +96,13 @@ public:
 private:
     void checkText(std::string_view text) {
         if (text.find(',') != std::string_view::npos) {
-            report(readBackText::kDumpComma);
+            report(coreTexts::kInputTextComma);
         }
         if (holdsLineEnd(text)) {
-            report(readBackText::kDumpLineBreak);
+            report(coreTexts::kInputTextLineBreak);
         }
         if (hasEdgeSpace(text)) {
-            report(readBackText::kDumpEdgeSpaces);
+            report(coreTexts::kInputTextEdgeSpaces);
         }
     }
 
@@ -110,21 +110,21 @@ private:
     void checkStations(const std::vector<std::string>& stations) {
         for (const std::string& name : stations) {
             if (name.find(',') != std::string::npos) {
-                report(readBackText::kDumpComma);
+                report(coreTexts::kInputTextComma);
             }
             if (name.find('-') != std::string::npos) {
-                report(readBackText::kDumpDash);
+                report(coreTexts::kInputTextDash);
             }
             if (name.empty()) {
-                report(readBackText::kDumpEmptyStation);
+                report(coreTexts::kInputTextEmptyStation);
             }
             if (holdsLineEnd(name)) {
-                report(readBackText::kDumpLineBreak);
+                report(coreTexts::kInputTextLineBreak);
             }
         }
         if (!stations.empty() && ((!stations.front().empty() && stations.front().front() == ' ') ||
                                   (!stations.back().empty() && stations.back().back() == ' '))) {
-            report(readBackText::kDumpEdgeSpaces);
+            report(coreTexts::kInputTextEdgeSpaces);
         }
     }
 
@@ -165,7 +165,7 @@ std::string writeInputText(const RouteDatabase& database, std::vector<InputTextP
         append(*value + "\n");
         // A value is one line, and a line that starts with "[" is read as a marker line.
         if (holdsLineEnd(*value) || (!value->empty() && value->front() == '[')) {
-            problems.push_back({valueLine, std::string(), readBackText::kDumpHeaderValue});
+            problems.push_back({valueLine, std::string(), coreTexts::kInputTextHeaderValue});
         }
     }
     append("[datasection]\n");

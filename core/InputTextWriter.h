@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "RouteDatabase.h"
+#include "core/RouteDatabase.h"
 
 // Something in the database that the input text format cannot say, so that converting the
 // written text would not give the same data files. line is the 1-based line of the text.

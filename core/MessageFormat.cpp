@@ -1,4 +1,4 @@
-#include "MessageFormat.h"
+#include "core/MessageFormat.h"
 
 std::string formatMessage(std::string_view format, std::initializer_list<std::string_view> args) {
     std::string out;

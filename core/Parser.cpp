@@ -3,11 +3,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "FieldReader.h"
-#include "InputLines.h"
-#include "MessageFormat.h"
-#include "Messages.h"
-#include "RouteDatabase.h"
+#include "core/CoreTexts.h"
+#include "core/FieldReader.h"
+#include "core/InputLines.h"
+#include "core/MessageFormat.h"
+#include "core/RouteDatabase.h"
 
 namespace {
 
@@ -114,7 +114,7 @@ public:
         }
 
         if (route.upStations.empty()) {
-            db_.log(LogLevel::Error, messages::kUpStationsEmpty);
+            db_.log(LogLevel::Error, coreTexts::kUpStationsEmpty);
             db_.log(LogLevel::Info, std::string(line_));
             return false;
         }
@@ -129,7 +129,7 @@ private:
     Field field(std::string_view& cursor) {
         Field f = readField(cursor, ',');
         if (f.truncated && !warnedTruncation_) {
-            db_.log(LogLevel::Warning, formatMessage(messages::kFieldTruncated, {line_}));
+            db_.log(LogLevel::Warning, formatMessage(coreTexts::kFieldTruncated, {line_}));
             warnedTruncation_ = true;
         }
         return f;
@@ -142,7 +142,7 @@ private:
             return;
         }
         db_.log(LogLevel::Warning,
-                formatMessage(messages::kEndsDiffer,
+                formatMessage(coreTexts::kEndsDiffer,
                               {down.front(), up.back(), up.front(), down.back(), line_}));
     }
 
@@ -155,7 +155,7 @@ private:
 
 void RouteDatabase::beginParse(const std::string& path) {
     clearRoutes();
-    log(LogLevel::Info, messages::kLoadingResourceFile);
+    log(LogLevel::Info, coreTexts::kLoadingResourceFile);
     inputPath = path;
 }
 
@@ -163,7 +163,7 @@ bool RouteDatabase::parse(const std::string& path) {
     beginParse(path);
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        log(LogLevel::Error, messages::kInputFileNotFound);
+        log(LogLevel::Error, coreTexts::kInputFileNotFound);
         return false;
     }
     const std::string content((std::istreambuf_iterator<char>(file)),
@@ -193,6 +193,6 @@ bool RouteDatabase::parseContent(std::string_view content) {
             routes.push_back(std::move(route));
         }
     }
-    log(LogLevel::Info, messages::kLoadingFinished);
+    log(LogLevel::Info, coreTexts::kLoadingFinished);
     return true;
 }

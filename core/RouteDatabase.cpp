@@ -1,4 +1,4 @@
-#include "RouteDatabase.h"
+#include "core/RouteDatabase.h"
 
 void RouteDatabase::clearRoutes() {
     routes.clear();

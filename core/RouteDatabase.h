@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "LogSink.h"
-#include "Route.h"
+#include "core/LogSink.h"
+#include "core/Route.h"
 
 // The one database of the program: the routes and header texts of a city, filled by parse()
 // or load(), written by generate(). Every operation reports through log(), which forwards to
@@ -27,7 +27,8 @@ public:
     // Writes the five data files into directory (empty: the stored outputDir).
     void generate(const std::string& directory);
 
-    // Reads a directory of data files back; defined by the editor's loader.
+    // Reads a directory of data files back. Defined in datafiles/ with the rest of the loader:
+    // a program that loads links velorin_datafiles.
     bool load(const std::string& databaseDir);
 
     void clearRoutes();

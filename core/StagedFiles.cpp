@@ -1,12 +1,12 @@
-#include "StagedFiles.h"
+#include "core/StagedFiles.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-#include "DataFiles.h"
-#include "MessageFormat.h"
-#include "Messages.h"
+#include "core/CoreTexts.h"
+#include "core/DataFiles.h"
+#include "core/MessageFormat.h"
 
 namespace {
 
@@ -102,6 +102,6 @@ void StagedFiles::undo(std::size_t committedCount) {
 
 void StagedFiles::fail(const std::string& path, int error) {
     log_.log(LogLevel::Error,
-             formatMessage(messages::kCannotWriteFile, {path, std::strerror(error)}).c_str());
-    log_.log(LogLevel::Error, messages::kFilesUnchanged);
+             formatMessage(coreTexts::kCannotWriteFile, {path, std::strerror(error)}).c_str());
+    log_.log(LogLevel::Error, coreTexts::kFilesUnchanged);
 }

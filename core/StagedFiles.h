@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "LogSink.h"
+#include "core/LogSink.h"
 
 // Replaces a set of files in a directory all together or not at all. Each file is written
 // under a temporary name beside its final one; commit() then moves the previous files aside,

@@ -1,4 +1,4 @@
-#include "StationTable.h"
+#include "core/StationTable.h"
 
 #include <algorithm>
 #include <numeric>

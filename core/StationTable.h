@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Route.h"
+#include "core/Route.h"
 
 // Numbers the distinct station names of all routes in unsigned byte order, the first being 0,
 // and remembers the number of every entry of every station list, so that writing the files

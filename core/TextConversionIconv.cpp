@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "TextConversion.h"
+#include "core/TextConversion.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "TextConversion.h"
+#include "core/TextConversion.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "TripText.h"
+#include "core/TripText.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Route.h"
+#include "core/Route.h"
 
 // The texts that the trip index stores for the two directions of a route: the name with
 // "a" (up, when there is a down direction) or "b" (down), the times of the end the trip

@@ -1,19 +1,19 @@
-#include "DatabaseCheck.h"
+#include "datafiles/DatabaseCheck.h"
 
 #include <fstream>
 #include <iterator>
 
-#include "ByteReader.h"
-#include "DataFiles.h"
-#include "HeaderReader.h"
-#include "MessageFormat.h"
-#include "ReadBackText.h"
-#include "TextConversion.h"
-#include "TripPairing.h"
+#include "core/ByteReader.h"
+#include "core/DataFiles.h"
+#include "core/MessageFormat.h"
+#include "core/TextConversion.h"
+#include "datafiles/DataFilesTexts.h"
+#include "datafiles/HeaderReader.h"
+#include "datafiles/TripPairing.h"
 
 namespace {
 
-namespace text = readBackText;
+namespace text = dataFilesTexts;
 
 constexpr std::size_t kHeaderBytes = 3;
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Loader.h"
+#include "datafiles/Loader.h"
 
 struct CheckProblem {
     std::string file;

@@ -1,10 +1,10 @@
-#include "HeaderReader.h"
+#include "datafiles/HeaderReader.h"
 
 #include <algorithm>
 #include <string>
 
-#include "EditorMessages.h"
-#include "RecordText.h"
+#include "datafiles/DataFilesTexts.h"
+#include "datafiles/RecordDecoding.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ void readHeaderTexts(std::string_view readme, DatabaseHeader& header, LogSink& l
     const std::size_t memo =
         author == std::string_view::npos ? author : view.find("[memo]", author);
     if (city == std::string_view::npos || memo == std::string_view::npos || city > date) {
-        log.log(LogLevel::Warning, editorMessages::kReadmeMarkersMissing);
+        log.log(LogLevel::Warning, dataFilesTexts::kReadmeMarkersMissing);
         return;
     }
 

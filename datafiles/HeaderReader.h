@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "LogSink.h"
-#include "Route.h"
+#include "core/LogSink.h"
+#include "core/Route.h"
 
 // Reads the four header texts from the bytes of readme.txt: the whole file is converted as one
 // UTF-16LE text, the markers "[city]", "[date]", "[author]" and "[memo]" are found in this

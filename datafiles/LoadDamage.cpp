@@ -1,28 +1,28 @@
-#include "LoadDamage.h"
+#include "datafiles/LoadDamage.h"
 
-#include "EditorMessages.h"
-#include "MessageFormat.h"
+#include "core/MessageFormat.h"
+#include "datafiles/DataFilesTexts.h"
 
 void reportDamage(LogSink& log, const char* file, std::size_t offset, const std::string& reason) {
     log.log(LogLevel::Error,
-            formatMessage(editorMessages::kFileDamaged, {file, std::to_string(offset), reason})
+            formatMessage(dataFilesTexts::kFileDamaged, {file, std::to_string(offset), reason})
                 .c_str());
 }
 
 std::string negativeCount(int count) {
-    return formatMessage(editorMessages::kNegativeCount, {std::to_string(count)});
+    return formatMessage(dataFilesTexts::kNegativeCount, {std::to_string(count)});
 }
 
 std::string negativeLength(int length) {
-    return formatMessage(editorMessages::kNegativeLength, {std::to_string(length)});
+    return formatMessage(dataFilesTexts::kNegativeLength, {std::to_string(length)});
 }
 
 std::string pastEnd(std::size_t neededEnd, std::size_t fileLength) {
-    return formatMessage(editorMessages::kPastEnd,
+    return formatMessage(dataFilesTexts::kPastEnd,
                          {std::to_string(neededEnd), std::to_string(fileLength)});
 }
 
 std::string offsetOutside(int offset, std::size_t fileLength) {
-    return formatMessage(editorMessages::kOffsetOutside,
+    return formatMessage(dataFilesTexts::kOffsetOutside,
                          {std::to_string(offset), std::to_string(fileLength)});
 }

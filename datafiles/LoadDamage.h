@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "LogSink.h"
+#include "core/LogSink.h"
 
 // Logs the error for a data file that stopped making sense: the file's name, the byte offset
 // where it did and why.

@@ -1,17 +1,17 @@
 // Reading a directory of data files back into the routes and header texts.
 
-#include "Loader.h"
+#include "datafiles/Loader.h"
 
 #include <fstream>
 #include <iterator>
 
-#include "DataFiles.h"
-#include "EditorMessages.h"
-#include "HeaderReader.h"
-#include "MessageFormat.h"
-#include "RouteAssembly.h"
-#include "StationNameReader.h"
-#include "TripRecords.h"
+#include "core/DataFiles.h"
+#include "core/MessageFormat.h"
+#include "datafiles/DataFilesTexts.h"
+#include "datafiles/HeaderReader.h"
+#include "datafiles/RouteAssembly.h"
+#include "datafiles/StationNameReader.h"
+#include "datafiles/TripRecords.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ bool loadDatabase(RouteDatabase& database, const std::string& databaseDir,
     std::string stationIndex;
     if (!source(dataFiles::kStationIndex, stationIndex)) {
         database.log(LogLevel::Error,
-                     formatMessage(editorMessages::kStationIndexNotFound,
+                     formatMessage(dataFilesTexts::kStationIndexNotFound,
                                    {dataFiles::pathIn(databaseDir, dataFiles::kStationIndex)}));
         return false;
     }
@@ -62,7 +62,7 @@ bool loadDatabase(RouteDatabase& database, const std::string& databaseDir,
     }
 
     database.routes = assembleRoutes(records);
-    database.log(LogLevel::Info, editorMessages::kLoadFinished);
+    database.log(LogLevel::Info, dataFilesTexts::kLoadFinished);
     return true;
 }
 

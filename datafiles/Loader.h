@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "RouteDatabase.h"
+#include "core/RouteDatabase.h"
 
 // Gives the whole content of one data file by its name ("readme.txt", "s.i", ...); false when
 // the file cannot be opened.

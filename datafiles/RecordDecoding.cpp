@@ -1,8 +1,8 @@
-#include "RecordText.h"
+#include "datafiles/RecordDecoding.h"
 
 #include <vector>
 
-#include "TextConversion.h"
+#include "core/TextConversion.h"
 
 std::string recordTextToAnsi(std::string_view utf16le, std::size_t capacity) {
     std::vector<char16_t> units(utf16le.size() / 2 + 1, u'\0');

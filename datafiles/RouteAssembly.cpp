@@ -1,6 +1,6 @@
-#include "RouteAssembly.h"
+#include "datafiles/RouteAssembly.h"
 
-#include "TripPairing.h"
+#include "datafiles/TripPairing.h"
 
 std::vector<std::unique_ptr<Route>> assembleRoutes(std::vector<TripRecord>& records) {
     std::vector<std::string> names;

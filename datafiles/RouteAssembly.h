@@ -3,8 +3,8 @@
 #include <memory>
 #include <vector>
 
-#include "Route.h"
-#include "TripRecords.h"
+#include "core/Route.h"
+#include "datafiles/TripRecords.h"
 
 // Builds the routes from the trip records, paired into lines by their names. A line of two
 // directions takes its name from the down record without the "b", its start times and up

@@ -1,9 +1,9 @@
-#include "StationNameReader.h"
+#include "datafiles/StationNameReader.h"
 
-#include "ByteReader.h"
-#include "DataFiles.h"
-#include "LoadDamage.h"
-#include "RecordText.h"
+#include "core/ByteReader.h"
+#include "core/DataFiles.h"
+#include "datafiles/LoadDamage.h"
+#include "datafiles/RecordDecoding.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "LogSink.h"
+#include "core/LogSink.h"
 
 // Reads the station names from the bytes of s.i, indexed by station number; the offsets into
 // s.d are skipped. A name of L bytes converts with a capacity of 2 * L bytes. Returns false,

@@ -1,4 +1,4 @@
-#include "TripPairing.h"
+#include "datafiles/TripPairing.h"
 
 namespace {
 

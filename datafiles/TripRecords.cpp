@@ -1,13 +1,13 @@
-#include "TripRecords.h"
+#include "datafiles/TripRecords.h"
 
 #include <algorithm>
 
-#include "ByteReader.h"
-#include "DataFiles.h"
-#include "EditorMessages.h"
-#include "LoadDamage.h"
-#include "MessageFormat.h"
-#include "RecordText.h"
+#include "core/ByteReader.h"
+#include "core/DataFiles.h"
+#include "core/MessageFormat.h"
+#include "datafiles/DataFilesTexts.h"
+#include "datafiles/LoadDamage.h"
+#include "datafiles/RecordDecoding.h"
 
 namespace {
 
@@ -93,12 +93,12 @@ private:
 
         std::string text = recordTextToAnsi(wide, static_cast<std::size_t>(length));
         if (text.size() > kMaxTripTextBytes) {
-            log_.log(LogLevel::Error, (text + editorMessages::kTripTextTooLong).c_str());
+            log_.log(LogLevel::Error, (text + dataFilesTexts::kTripTextTooLong).c_str());
             text = std::string(cutToCharacters(text, kMaxTripTextBytes));
         }
         if (!splitTripText(text, record)) {
             log_.log(LogLevel::Warning,
-                     formatMessage(editorMessages::kTripTextExtraFields, {text}).c_str());
+                     formatMessage(dataFilesTexts::kTripTextExtraFields, {text}).c_str());
         }
         return readStations(offsetAt, offset, record.stations);
     }
@@ -124,7 +124,7 @@ private:
         for (int i = 0; i < count; ++i) {
             const int station = list.signedTwoByteNumber();
             if (station < 0 || static_cast<std::size_t>(station) >= stationNames_.size()) {
-                log_.log(LogLevel::Error, editorMessages::kStationNumberOutOfRange);
+                log_.log(LogLevel::Error, dataFilesTexts::kStationNumberOutOfRange);
                 continue;
             }
             stations.push_back(stationNames_[static_cast<std::size_t>(station)]);

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "LogSink.h"
+#include "core/LogSink.h"
 
 // One record of t.i with its station list from t.d: the five fields of the trip text and the
 // names of the stations, in travel order.

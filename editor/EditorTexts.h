@@ -1,13 +1,8 @@
 #pragma once
 
-// What the editor window shows of its own: labels, message boxes and their captions.
+// What the editor's commands show of their own: labels, message boxes and their captions.
 // Literals are compiled to GBK.
 namespace editorTexts {
-
-// Prefixes of the status line, by level.
-inline constexpr char kStatusPrefixError[] = "[错误]:\t";
-inline constexpr char kStatusPrefixWarning[] = "[警告]:\t";
-inline constexpr char kStatusPrefixInfo[] = "[信息]:\t";
 
 inline constexpr char kNewRouteName[] = "新建路线";
 inline constexpr char kStartLabelBefore[] = "首站[";

@@ -1,9 +1,9 @@
-#include "RouteEditor.h"
+#include "editor/RouteEditor.h"
 
 #include <algorithm>
 
-#include "EditorWindowTexts.h"
-#include "StationText.h"
+#include "editor/EditorTexts.h"
+#include "editor/StationList.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EditorForm.h"
-#include "RouteDatabase.h"
+#include "core/RouteDatabase.h"
+#include "editor/EditorForm.h"
 
 // The editor's commands on the loaded database and the form that shows one route of it.
 // Every command that would replace what the user typed first asks whether to keep it, and

@@ -1,6 +1,6 @@
-#include "StationText.h"
+#include "editor/StationList.h"
 
-#include "FieldReader.h"
+#include "core/FieldReader.h"
 
 std::string joinStations(const std::vector<std::string>& stations) {
     std::string text;

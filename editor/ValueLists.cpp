@@ -1,4 +1,4 @@
-#include "ValueLists.h"
+#include "editor/ValueLists.h"
 
 #include <set>
 

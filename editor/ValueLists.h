@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "RouteDatabase.h"
+#include "core/RouteDatabase.h"
 
 // The values the editor's value boxes offer: every distinct non-empty first-bus time of
 // either end, last-bus time of either end and line type of the database, in first-seen order.

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "DatabaseCheck.h"
-#include "FuzzInput.h"
-#include "Loader.h"
+#include "datafiles/DatabaseCheck.h"
+#include "datafiles/Loader.h"
+#include "fuzz/FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const FuzzedFiles files =

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "Loader.h"
+#include "datafiles/Loader.h"
 
 // One fuzzing input holds the data files in the order the loader reads them, readme.txt, s.i,
 // t.d and t.i, then s.d, which only check reads; they are separated by kFileSeparator. The

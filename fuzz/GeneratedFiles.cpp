@@ -1,9 +1,9 @@
-#include "GeneratedFiles.h"
+#include "fuzz/GeneratedFiles.h"
 
-#include "DataFileBuilder.h"
-#include "DatabaseLayout.h"
-#include "FormatLimits.h"
-#include "Loader.h"
+#include "core/DataFileBuilder.h"
+#include "core/DatabaseLayout.h"
+#include "core/FormatLimits.h"
+#include "datafiles/Loader.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "FuzzInput.h"
-#include "RouteDatabase.h"
+#include "core/RouteDatabase.h"
+#include "fuzz/FuzzInput.h"
 
 // The five data files built in memory as the generator writes them, in the order of
 // kFuzzedFiles. False when the generator would write nothing (a limit exceeded) or no station,

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "FuzzInput.h"
-#include "GeneratedFiles.h"
-#include "Loader.h"
+#include "datafiles/Loader.h"
+#include "fuzz/FuzzInput.h"
+#include "fuzz/GeneratedFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const FuzzedFiles files =

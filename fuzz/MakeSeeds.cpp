@@ -10,10 +10,10 @@
 #include <iterator>
 #include <string>
 
-#include "FuzzInput.h"
-#include "GeneratedFiles.h"
-#include "InputTextWriter.h"
-#include "RoundTripDatabase.h"
+#include "core/InputTextWriter.h"
+#include "fuzz/FuzzInput.h"
+#include "fuzz/GeneratedFiles.h"
+#include "tests/support/RoundTripDatabase.h"
 
 namespace {
 

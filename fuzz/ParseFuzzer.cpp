@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "GeneratedFiles.h"
-#include "RouteDatabase.h"
+#include "core/RouteDatabase.h"
+#include "fuzz/GeneratedFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     RouteDatabase database;

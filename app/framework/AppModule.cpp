@@ -1,4 +1,4 @@
-#include "AppModule.h"
+#include "app/framework/AppModule.h"
 
 #include <cassert>
 #include <iterator>

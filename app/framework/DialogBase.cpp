@@ -1,6 +1,6 @@
-#include "DialogBase.h"
+#include "app/framework/DialogBase.h"
 
-#include "AppModule.h"
+#include "app/framework/AppModule.h"
 
 namespace {
 

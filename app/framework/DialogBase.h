@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "WindowMessage.h"
+#include "app/framework/WindowMessage.h"
 
 // A modal dialog built from a resource template and bound to this object.
 //

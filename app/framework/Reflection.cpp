@@ -1,6 +1,6 @@
 // Reflection of control notifications: the dialog sends each notification back to the
 // control it is about, so that the control's own object can handle it.
-#include "DialogBase.h"
+#include "app/framework/DialogBase.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "SubclassedControl.h"
+#include "app/framework/SubclassedControl.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "WindowMessage.h"
+#include "app/framework/WindowMessage.h"
 
 // An existing child control whose window procedure this object takes over. processMessage()
 // follows the dialog convention (true: claimed, result set); what it does not claim goes to

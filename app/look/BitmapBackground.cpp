@@ -1,8 +1,8 @@
-#include "BitmapBackground.h"
+#include "app/look/BitmapBackground.h"
 
-#include "AppModule.h"
-#include "Colours.h"
-#include "resource.h"
+#include "app/framework/AppModule.h"
+#include "app/look/Colours.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "FramedEdit.h"
+#include "app/look/FramedEdit.h"
 
 #include <commctrl.h>
 
-#include "Colours.h"
-#include "Repaint.h"
+#include "app/look/Colours.h"
+#include "app/look/Repaint.h"
 
 void FramedEdit::drawFrame(HWND window) const {
     HDC dc = GetWindowDC(window);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SubclassedControl.h"
+#include "app/framework/SubclassedControl.h"
 
 // An edit box with a one-pixel frame that darkens while the mouse is over the box or the box
 // has the keyboard focus.

@@ -1,4 +1,4 @@
-#include "Repaint.h"
+#include "app/look/Repaint.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "TransparentLabel.h"
+#include "app/look/TransparentLabel.h"
 
 bool TransparentLabel::processMessage(HWND /*window*/, UINT message, WPARAM wParam,
                                       LPARAM /*lParam*/, LRESULT& result) {

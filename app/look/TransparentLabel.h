@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SubclassedControl.h"
+#include "app/framework/SubclassedControl.h"
 
 // A static text that never erases its background, so the dialog's bitmap shows behind it.
 class TransparentLabel : public SubclassedControl {

@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "AppModule.h"
-#include "ScriptedDialog.h"
-#include "SubclassedControl.h"
+#include "app/framework/AppModule.h"
+#include "app/framework/SubclassedControl.h"
+#include "tests/app/ScriptedDialog.h"
 
 namespace {
 

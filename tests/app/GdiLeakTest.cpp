@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "GdiObjects.h"
-#include "MainDialog.h"
-#include "resource.h"
+#include "app/MainDialog.h"
+#include "res/resource.h"
+#include "tests/app/GdiObjects.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "GdiObjects.h"
+#include "tests/app/GdiObjects.h"
 
 #include <windows.h>
 #include <winternl.h>

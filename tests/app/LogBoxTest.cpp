@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "LogText.h"
-#include "MainDialog.h"
-#include "resource.h"
+#include "app/LogBuffer.h"
+#include "app/MainDialog.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -65,9 +65,9 @@ TEST(LogBox, KeepsTheNewestEntriesWhenItsBufferIsFull) {
     CloseHandle(worker);
 
     ASSERT_TRUE(run.found);
-    EXPECT_LE(run.text.size(), logtext::kCapacity);
+    EXPECT_LE(run.text.size(), logBuffer::kCapacity);
     // Far more was logged than fits: the box is nearly full and ends with the last message.
-    EXPECT_GT(run.text.size(), logtext::kCapacity - 4100);
+    EXPECT_GT(run.text.size(), logBuffer::kCapacity - 4100);
     const std::string last = "-第29条\r\n";
     ASSERT_GE(run.text.size(), last.size());
     EXPECT_EQ(run.text.substr(run.text.size() - last.size()), last);

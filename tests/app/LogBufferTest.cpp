@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "LogText.h"
+#include "app/LogBuffer.h"
 
 namespace {
 
@@ -21,29 +21,29 @@ bool endsOnCharacterBoundary(const std::string& text) {
     return i == text.size();
 }
 
-TEST(LogText, EntriesStartOnANewLineAfterAnEmptyLine) {
+TEST(LogBuffer, EntriesStartOnANewLineAfterAnEmptyLine) {
     std::string text;
-    logtext::append(text, logtext::entryFor(LogLevel::Info, "A"));
-    logtext::append(text, logtext::entryFor(LogLevel::Error, "B"));
+    logBuffer::append(text, logBuffer::entryFor(LogLevel::Info, "A"));
+    logBuffer::append(text, logBuffer::entryFor(LogLevel::Error, "B"));
     EXPECT_EQ(text, "\r\n[信息]:\tA\r\n\r\n[错误]:\tB\r\n");
 }
 
-TEST(LogText, EachLevelHasItsPrefixAndAnUnknownLevelNone) {
+TEST(LogBuffer, EachLevelHasItsPrefixAndAnUnknownLevelNone) {
     std::string text;
-    logtext::append(text, logtext::entryFor(LogLevel::Info, "i"));
-    logtext::append(text, logtext::entryFor(LogLevel::Warning, "w"));
-    logtext::append(text, logtext::entryFor(LogLevel::Error, "e"));
-    logtext::append(text, logtext::entryFor(static_cast<LogLevel>(7), "x"));
+    logBuffer::append(text, logBuffer::entryFor(LogLevel::Info, "i"));
+    logBuffer::append(text, logBuffer::entryFor(LogLevel::Warning, "w"));
+    logBuffer::append(text, logBuffer::entryFor(LogLevel::Error, "e"));
+    logBuffer::append(text, logBuffer::entryFor(static_cast<LogLevel>(7), "x"));
     EXPECT_EQ(text, "\r\n[信息]:\ti\r\n\r\n[警告]:\tw\r\n\r\n[错误]:\te\r\nx\r\n");
 }
 
-TEST(LogText, FullTextDropsTheOldestWholeEntriesAndKeepsTheNewest) {
+TEST(LogBuffer, FullTextDropsTheOldestWholeEntriesAndKeepsTheNewest) {
     std::string text;
     const std::size_t capacity = 200;
     for (int i = 0; i < 20; ++i) {
-        logtext::append(text,
-                        logtext::entryFor(LogLevel::Warning, ("消息" + std::to_string(i)).c_str()),
-                        capacity);
+        logBuffer::append(
+            text, logBuffer::entryFor(LogLevel::Warning, ("消息" + std::to_string(i)).c_str()),
+            capacity);
         ASSERT_LE(text.size(), capacity);
         // Every cut falls at the start of an entry.
         ASSERT_EQ(text.rfind("\r\n[警告]:\t", 0), 0u) << text;
@@ -55,24 +55,24 @@ TEST(LogText, FullTextDropsTheOldestWholeEntriesAndKeepsTheNewest) {
     EXPECT_GT(text.size() + std::string("\r\n[警告]:\t消息10\r\n").size(), capacity);
 }
 
-TEST(LogText, EntryExactlyFillingTheCapacityIsKeptWhole) {
-    std::string text = logtext::entryFor(LogLevel::Info, "old");
+TEST(LogBuffer, EntryExactlyFillingTheCapacityIsKeptWhole) {
+    std::string text = logBuffer::entryFor(LogLevel::Info, "old");
     const std::string prefix = "\r\n[信息]:\t";
     const std::string entry = prefix + std::string(100 - prefix.size() - 2, 'a') + "\r\n";
     ASSERT_EQ(entry.size(), 100u);
-    logtext::append(text, entry, 100);
+    logBuffer::append(text, entry, 100);
     EXPECT_EQ(text, entry);
 }
 
-TEST(LogText, OldTextWithoutEntriesIsCutBetweenCharacters) {
+TEST(LogBuffer, OldTextWithoutEntriesIsCutBetweenCharacters) {
     // One long Chinese message of odd-offset characters: the cut must not split a character.
     std::string text = "x";
     for (int i = 0; i < 60; ++i) {
         text += "汉";
     }
-    logtext::append(text, logtext::entryFor(LogLevel::Info, "new"), 100);
+    logBuffer::append(text, logBuffer::entryFor(LogLevel::Info, "new"), 100);
     EXPECT_LE(text.size(), 100u);
-    const std::string newest = logtext::entryFor(LogLevel::Info, "new");
+    const std::string newest = logBuffer::entryFor(LogLevel::Info, "new");
     EXPECT_EQ(text.substr(text.size() - newest.size()), newest);
     const std::string kept = text.substr(0, text.size() - newest.size());
     ASSERT_FALSE(kept.empty());
@@ -80,28 +80,28 @@ TEST(LogText, OldTextWithoutEntriesIsCutBetweenCharacters) {
     EXPECT_EQ(kept.find("汉"), 0u);
 }
 
-TEST(LogText, MessageLargerThanTheBoxKeepsItsBeginningOnly) {
-    std::string text = logtext::entryFor(LogLevel::Info, "old");
+TEST(LogBuffer, MessageLargerThanTheBoxKeepsItsBeginningOnly) {
+    std::string text = logBuffer::entryFor(LogLevel::Info, "old");
     std::string message;
     for (int i = 0; i < 100; ++i) {
         message += "站";
     }
-    logtext::append(text, logtext::entryFor(LogLevel::Error, message.c_str()), 101);
+    logBuffer::append(text, logBuffer::entryFor(LogLevel::Error, message.c_str()), 101);
     EXPECT_LE(text.size(), 101u);
     EXPECT_EQ(text.rfind("\r\n[错误]:\t站站", 0), 0u);
     EXPECT_TRUE(endsOnCharacterBoundary(text));
     EXPECT_EQ(text.find("old"), std::string::npos);
 }
 
-TEST(LogText, RealCapacityHoldsTheLatestOfManyMessages) {
+TEST(LogBuffer, RealCapacityHoldsTheLatestOfManyMessages) {
     std::string text;
     for (int i = 0; i < 5000; ++i) {
-        logtext::append(text,
-                        logtext::entryFor(LogLevel::Warning,
-                                          ("上行和下行起始站点不同 " + std::to_string(i)).c_str()));
+        logBuffer::append(
+            text, logBuffer::entryFor(LogLevel::Warning,
+                                      ("上行和下行起始站点不同 " + std::to_string(i)).c_str()));
     }
-    EXPECT_LE(text.size(), logtext::kCapacity);
-    EXPECT_GT(text.size(), logtext::kCapacity - 100);
+    EXPECT_LE(text.size(), logBuffer::kCapacity);
+    EXPECT_GT(text.size(), logBuffer::kCapacity - 100);
     EXPECT_NE(text.find("不同 4999\r\n"), std::string::npos);
     EXPECT_EQ(text.rfind("\r\n[警告]:\t", 0), 0u);
 }

@@ -3,8 +3,8 @@
 #include <functional>
 #include <utility>
 
-#include "DialogBase.h"
-#include "TestDialogs.h"
+#include "app/framework/DialogBase.h"
+#include "tests/app/TestDialogs.h"
 
 // A test dialog whose message handler is a function the test supplies. It records the
 // handle it had at its first message and whether that came before WM_INITDIALOG.

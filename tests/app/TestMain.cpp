@@ -6,7 +6,7 @@
 // clang-format on
 #include <gtest/gtest.h>
 
-#include "AppModule.h"
+#include "app/framework/AppModule.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);

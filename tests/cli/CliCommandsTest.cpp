@@ -5,11 +5,11 @@
 
 #include <cstdlib>
 
-#include "DataFiles.h"
-#include "EditorMessages.h"
-#include "LoaderTestSupport.h"
-#include "RoundTripDatabase.h"
-#include "TextConversion.h"
+#include "core/DataFiles.h"
+#include "core/TextConversion.h"
+#include "datafiles/DataFilesTexts.h"
+#include "tests/support/LoaderTestSupport.h"
+#include "tests/support/RoundTripDatabase.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ TEST_F(CliCommandsTest, DumpWritesTheSameTextToStandardOutputOrAFileAndInUtf8) {
     ASSERT_EQ(run("dump '" + db + "'"), 0) << err;
     const std::string gbk = out;
     EXPECT_EQ(gbk.rfind("[city]\n", 0), 0u);
-    EXPECT_NE(err.find(editorMessages::kLoadFinished), std::string::npos);
+    EXPECT_NE(err.find(dataFilesTexts::kLoadFinished), std::string::npos);
 
     ASSERT_EQ(run("dump '" + db + "' -o '" + scratch.file("dump.txt") + "'"), 0) << err;
     EXPECT_EQ(readFile(scratch.file("dump.txt")), gbk);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ByteReader.h"
+#include "core/ByteReader.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "TextConversion.h"
+#include "core/TextConversion.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "DataFormat.h"
-#include "TestSupport.h"
+#include "core/DataFormat.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "FieldReader.h"
+#include "core/FieldReader.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "RouteDatabase.h"
-#include "TestSupport.h"
+#include "core/RouteDatabase.h"
+#include "tests/support/TestSupport.h"
 
 // A database whose messages are recorded, and a fresh directory to generate into.
 class GeneratorFixture : public ::testing::Test {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "LiteralGenerator.h"
-#include "RandomDatabase.h"
-#include "RouteDatabase.h"
-#include "TestSupport.h"
+#include "core/RouteDatabase.h"
+#include "tests/core/LiteralGenerator.h"
+#include "tests/support/RandomDatabase.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "GeneratorFixture.h"
-#include "Messages.h"
-#include "RouteDatabase.h"
-#include "TestSupport.h"
+#include "core/CoreTexts.h"
+#include "core/RouteDatabase.h"
+#include "tests/core/GeneratorFixture.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ protected:
         return false;
     }
 
-    bool finished() const { return log.contains(LogLevel::Info, messages::kAllDone); }
+    bool finished() const { return log.contains(LogLevel::Info, coreTexts::kAllDone); }
 };
 
 // A name of 512 UTF-16 code units: one more than a record can hold.
@@ -36,9 +36,9 @@ const std::string kUnconvertible = std::string(512, 'x');
 TEST_F(GeneratorSafetyTest, StationThatDoesNotConvertIsLeftOutBeforeNumbering) {
     add(makeRoute("1", "A-" + kUnconvertible + "-B"));
     const DataFileSet files = generate();
-    EXPECT_EQ(log.messages(), (Texts{messages::kGeneratingData, messages::kCountingData,
-                                     messages::kStationConvertFailed, kUnconvertible,
-                                     messages::kStationIndexCreated, messages::kAllDone}));
+    EXPECT_EQ(log.messages(), (Texts{coreTexts::kGeneratingData, coreTexts::kCountingData,
+                                     coreTexts::kStationConvertFailed, kUnconvertible,
+                                     coreTexts::kStationIndexCreated, coreTexts::kAllDone}));
     // Two stations, A = 0 and B = 1; the trip lists only those two.
     EXPECT_EQ(files.stationIndex, hexBytes("00 02 00 02 41 00 00 00 03 00 02 42 00 00 00 07"));
     EXPECT_EQ(files.stationTrips, hexBytes("00 00 08 00 02 00 00 00 02 00 00"));
@@ -50,7 +50,7 @@ TEST_F(GeneratorSafetyTest, RouteWhoseUpTextDoesNotConvertIsLeftOutWhole) {
     add(makeRoute(kUnconvertible, "A-C", "C-A"));
     add(makeRoute("3", "B-C"));
     const DataFileSet files = generate();
-    EXPECT_TRUE(log.contains(LogLevel::Warning, messages::kUpTripConvertFailed));
+    EXPECT_TRUE(log.contains(LogLevel::Warning, coreTexts::kUpTripConvertFailed));
     EXPECT_TRUE(log.contains(LogLevel::Warning, kUnconvertible + "a,6:00,22:00,T,"));
     EXPECT_EQ(files.tripIndex.substr(0, 2), hexBytes("00 02"));
     // Stations A, B, C; route 3 is trip 1.
@@ -64,7 +64,7 @@ TEST_F(GeneratorSafetyTest, RouteWhoseDownTextDoesNotConvertIsLeftOutWhole) {
     route.terminal.firstBus = std::string(505, '9');
     add(makeRoute("3", "A-B"));
     const DataFileSet files = generate();
-    EXPECT_TRUE(log.contains(LogLevel::Warning, messages::kDownTripConvertFailed));
+    EXPECT_TRUE(log.contains(LogLevel::Warning, coreTexts::kDownTripConvertFailed));
     EXPECT_EQ(files.tripIndex.substr(0, 2), hexBytes("00 01"));
     EXPECT_EQ(files.stationTrips, hexBytes("00 00 08 00 02 00 00 00 02 00 00"));
     EXPECT_TRUE(finished());
@@ -75,16 +75,16 @@ TEST_F(GeneratorSafetyTest, TextOf511UnitsStillConverts) {
     db.routes[0]->start = {};
     const DataFileSet files = generate();
     EXPECT_EQ(files.tripIndex.substr(0, 4), hexBytes("00 01 07 7E"));  // 1022 bytes
-    EXPECT_TRUE(log.contains(LogLevel::Warning, messages::kTripTextTooLong));
+    EXPECT_TRUE(log.contains(LogLevel::Warning, coreTexts::kTripTextTooLong));
 }
 
 class LimitTest : public GeneratorSafetyTest {
 protected:
     void expectNothingWritten(const std::string& errorPart) {
         EXPECT_TRUE(errorContaining(errorPart)) << errorPart;
-        EXPECT_TRUE(log.contains(LogLevel::Error, messages::kNothingWritten));
+        EXPECT_TRUE(log.contains(LogLevel::Error, coreTexts::kNothingWritten));
         EXPECT_FALSE(finished());
-        EXPECT_FALSE(log.contains(LogLevel::Info, messages::kStationIndexCreated));
+        EXPECT_FALSE(log.contains(LogLevel::Info, coreTexts::kStationIndexCreated));
         EXPECT_TRUE(listDirectory(dir.path()).empty());
     }
 
@@ -174,7 +174,7 @@ protected:
 
     void expectPreviousFilesKept(const std::string& fileName) {
         EXPECT_TRUE(errorContaining(fileName)) << fileName;
-        EXPECT_TRUE(log.contains(LogLevel::Error, messages::kFilesUnchanged));
+        EXPECT_TRUE(log.contains(LogLevel::Error, coreTexts::kFilesUnchanged));
         EXPECT_FALSE(finished());
         EXPECT_EQ(DataFileSet::readFrom(dir.path()), before);
     }
@@ -226,7 +226,7 @@ TEST_F(GeneratorSafetyTest, NoDirectoryAtAllWritesNothing) {
     db.outputDir.clear();
     db.generate("");
     EXPECT_EQ(log.entries,
-              (std::vector<RecordingLog::Entry>{{LogLevel::Error, messages::kNoOutputDirectory}}));
+              (std::vector<RecordingLog::Entry>{{LogLevel::Error, coreTexts::kNoOutputDirectory}}));
 }
 
 }  // namespace

@@ -3,17 +3,17 @@
 #include <string>
 #include <vector>
 
-#include "GeneratorFixture.h"
-#include "Messages.h"
-#include "RouteDatabase.h"
-#include "TestSupport.h"
+#include "core/CoreTexts.h"
+#include "core/RouteDatabase.h"
+#include "tests/core/GeneratorFixture.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
 using Texts = std::vector<std::string>;
 
-const Texts kQuietRun = {messages::kGeneratingData, messages::kCountingData,
-                         messages::kStationIndexCreated, messages::kAllDone};
+const Texts kQuietRun = {coreTexts::kGeneratingData, coreTexts::kCountingData,
+                         coreTexts::kStationIndexCreated, coreTexts::kAllDone};
 
 class GeneratorTest : public GeneratorFixture {
 protected:
@@ -136,7 +136,7 @@ TEST_F(GeneratorTest, StationTripWarningStartsAt128Trips) {
 
     add(makeRoute("last", "Hub"));
     const DataFileSet files = generate();
-    EXPECT_EQ(warnings(), Texts{messages::kStationTooManyTrips});
+    EXPECT_EQ(warnings(), Texts{coreTexts::kStationTooManyTrips});
     // Hub sorts first: its record lists all 128 trips.
     EXPECT_EQ(files.stationTrips.substr(3, 2), hexBytes("02 00"));
     EXPECT_EQ(files.stationTrips.substr(5 + 2 * 127, 2), hexBytes("00 7F"));
@@ -157,8 +157,8 @@ TEST_F(GeneratorTest, StopCountWarningsStartAt128Entries) {
     db.routes.clear();
     add(makeRoute("up128", list(128, "U"), list(128, "D")));
     const DataFileSet files = generate();
-    EXPECT_EQ(warnings(), (Texts{"up128", messages::kUpTripTooManyStations, "up128",
-                                 messages::kDownTripTooManyStations}));
+    EXPECT_EQ(warnings(), (Texts{"up128", coreTexts::kUpTripTooManyStations, "up128",
+                                 coreTexts::kDownTripTooManyStations}));
     EXPECT_EQ(files.tripStations.substr(3, 2), hexBytes("02 00"));  // written in full
 }
 
@@ -176,7 +176,7 @@ TEST_F(GeneratorTest, TripTextLengthWarnings) {
     db.routes.clear();
     add(oneWay(128));
     generate();
-    EXPECT_EQ(warnings(), (Texts{messages::kTripTextTooLong, std::string(124, 'n') + ",,,,"}));
+    EXPECT_EQ(warnings(), (Texts{coreTexts::kTripTextTooLong, std::string(124, 'n') + ",,,,"}));
 
     // The down trip's text comes before the message.
     log.entries.clear();
@@ -185,8 +185,8 @@ TEST_F(GeneratorTest, TripTextLengthWarnings) {
     twoWay.start = twoWay.terminal = {};
     add(twoWay);
     generate();
-    EXPECT_EQ(warnings(), (Texts{messages::kTripTextTooLong, std::string(123, 'w') + "a,,,,",
-                                 std::string(123, 'w') + "b,,,,", messages::kTripTextTooLong}));
+    EXPECT_EQ(warnings(), (Texts{coreTexts::kTripTextTooLong, std::string(123, 'w') + "a,,,,",
+                                 std::string(123, 'w') + "b,,,,", coreTexts::kTripTextTooLong}));
 }
 
 TEST_F(GeneratorTest, EmptyArgumentWritesIntoTheStoredDirectory) {

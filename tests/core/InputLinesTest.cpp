@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "InputLines.h"
+#include "core/InputLines.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "InputTextWriter.h"
-#include "ReadBackText.h"
+#include "core/CoreTexts.h"
+#include "core/InputTextWriter.h"
 
 namespace {
 
@@ -84,21 +84,21 @@ TEST_F(InputTextWriterTest, NamesEveryLineTheFormatCannotSay) {
     add(line("emptyname", {"P", ""}, {}));   // 22
 
     const std::string text = write();
-    EXPECT_EQ(found(), (Names{"4: " + std::string(readBackText::kDumpHeaderValue),
-                              "8: " + std::string(readBackText::kDumpHeaderValue),
-                              "12: " + std::string(readBackText::kDumpDownSameOrder),
-                              "13: " + std::string(readBackText::kDumpDash),
-                              "14: " + std::string(readBackText::kDumpComma),
-                              "15: " + std::string(readBackText::kDumpEdgeSpaces),
-                              "16: " + std::string(readBackText::kDumpNoUpStations),
-                              "17: " + std::string(readBackText::kDumpDownKeyword),
-                              "18: " + std::string(readBackText::kDumpDownKeyword),
-                              "19: " + std::string(readBackText::kDumpLineBreak),
-                              "20: " + std::string(readBackText::kDumpFieldTooLong),
-                              "20: " + std::string(readBackText::kDumpLineTooLong),
-                              "21: " + std::string(readBackText::kDumpFieldTooLong),
-                              "21: " + std::string(readBackText::kDumpLineTooLong),
-                              "22: " + std::string(readBackText::kDumpEmptyStation)}));
+    EXPECT_EQ(found(), (Names{"4: " + std::string(coreTexts::kInputTextHeaderValue),
+                              "8: " + std::string(coreTexts::kInputTextHeaderValue),
+                              "12: " + std::string(coreTexts::kInputTextDownSameOrder),
+                              "13: " + std::string(coreTexts::kInputTextDash),
+                              "14: " + std::string(coreTexts::kInputTextComma),
+                              "15: " + std::string(coreTexts::kInputTextEdgeSpaces),
+                              "16: " + std::string(coreTexts::kInputTextNoUpStations),
+                              "17: " + std::string(coreTexts::kInputTextDownKeyword),
+                              "18: " + std::string(coreTexts::kInputTextDownKeyword),
+                              "19: " + std::string(coreTexts::kInputTextLineBreak),
+                              "20: " + std::string(coreTexts::kInputTextFieldTooLong),
+                              "20: " + std::string(coreTexts::kInputTextLineTooLong),
+                              "21: " + std::string(coreTexts::kInputTextFieldTooLong),
+                              "21: " + std::string(coreTexts::kInputTextLineTooLong),
+                              "22: " + std::string(coreTexts::kInputTextEmptyStation)}));
     EXPECT_EQ(problems[2].route, "same");
     // The lines are written as they stand all the same.
     EXPECT_NE(text.find("same,P,6:00,22:00,Q,6:30,22:30,空调,P-Q,P-Q,票价1元\n"),

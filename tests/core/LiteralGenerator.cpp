@@ -1,10 +1,10 @@
-#include "LiteralGenerator.h"
+#include "tests/core/LiteralGenerator.h"
 
 #include <algorithm>
 #include <map>
 
-#include "DataFormat.h"
-#include "TextConversion.h"
+#include "core/DataFormat.h"
+#include "core/TextConversion.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Route.h"
+#include "core/Route.h"
 
 // The generator's station pass written the direct way: an ordered map of names, and for each
 // station a scan of every list of every route. Slow, but plainly right; the real generator

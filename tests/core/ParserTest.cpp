@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "Messages.h"
-#include "RouteDatabase.h"
-#include "TestSupport.h"
+#include "core/CoreTexts.h"
+#include "core/RouteDatabase.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
@@ -32,8 +32,8 @@ TEST_F(ParserTest, MissingFileReportsAndEmptiesTheRoutes) {
     db.routes.push_back(std::make_unique<Route>());
     EXPECT_FALSE(db.parse("no/such/input.txt"));
     EXPECT_EQ(log.entries,
-              (std::vector<RecordingLog::Entry>{{LogLevel::Info, messages::kLoadingResourceFile},
-                                                {LogLevel::Error, messages::kInputFileNotFound}}));
+              (std::vector<RecordingLog::Entry>{{LogLevel::Info, coreTexts::kLoadingResourceFile},
+                                                {LogLevel::Error, coreTexts::kInputFileNotFound}}));
     EXPECT_TRUE(db.routes.empty());
     EXPECT_EQ(db.inputPath, "no/such/input.txt");
 }
@@ -46,7 +46,8 @@ TEST_F(ParserTest, ReadsAFileWithWindowsLineEnds) {
     EXPECT_EQ(db.header.city, "合肥\n");
     ASSERT_EQ(db.routes.size(), 1u);
     EXPECT_EQ(route(0).extraInfo, "x");
-    EXPECT_EQ(log.messages(), (Texts{messages::kLoadingResourceFile, messages::kLoadingFinished}));
+    EXPECT_EQ(log.messages(),
+              (Texts{coreTexts::kLoadingResourceFile, coreTexts::kLoadingFinished}));
 }
 
 TEST_F(ParserTest, HeaderValuesAreWholeLinesWithTheirLineFeed) {
@@ -106,7 +107,7 @@ TEST_F(ParserTest, TextEndingAfterAMarkerLine) {
     EXPECT_TRUE(parse("[city]"));
     EXPECT_EQ(db.header.city, "kept");
     EXPECT_TRUE(db.routes.empty());
-    EXPECT_EQ(log.messages().back(), messages::kLoadingFinished);
+    EXPECT_EQ(log.messages().back(), coreTexts::kLoadingFinished);
 }
 
 TEST_F(ParserTest, HeaderValueOnTheLastLineHasNoLineFeed) {
@@ -204,7 +205,7 @@ TEST_F(ParserTest, ShortLinesSkippedOrRejected) {
         log.entries.clear();
         EXPECT_FALSE(parse("[datasection]\n" + bad + "\n")) << bad;
         EXPECT_EQ(log.messages(),
-                  (Texts{messages::kLoadingResourceFile, messages::kUpStationsEmpty, bad}))
+                  (Texts{coreTexts::kLoadingResourceFile, coreTexts::kUpStationsEmpty, bad}))
             << bad;
         EXPECT_EQ(log.entries[1].level, LogLevel::Error);
         EXPECT_EQ(log.entries[2].level, LogLevel::Info);

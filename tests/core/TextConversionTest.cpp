@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "TextConversion.h"
+#include "core/TextConversion.h"
 
 namespace {
 

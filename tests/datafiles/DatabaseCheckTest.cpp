@@ -2,10 +2,10 @@
 
 #include <set>
 
-#include "DataFiles.h"
-#include "DatabaseCheck.h"
-#include "LoaderTestSupport.h"
-#include "RoundTripDatabase.h"
+#include "core/DataFiles.h"
+#include "datafiles/DatabaseCheck.h"
+#include "tests/support/LoaderTestSupport.h"
+#include "tests/support/RoundTripDatabase.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "DataFiles.h"
-#include "InputTextWriter.h"
-#include "LoaderTestSupport.h"
-#include "RoundTripDatabase.h"
+#include "core/DataFiles.h"
+#include "core/InputTextWriter.h"
+#include "tests/support/LoaderTestSupport.h"
+#include "tests/support/RoundTripDatabase.h"
 
 namespace {
 

@@ -3,31 +3,31 @@
 
 #include <gtest/gtest.h>
 
-#include "DataFileBuilder.h"
-#include "DataFiles.h"
-#include "DatabaseLayout.h"
-#include "EditorMessages.h"
-#include "LoaderTestSupport.h"
-#include "MessageFormat.h"
-#include "RoundTripDatabase.h"
-#include "RouteDatabase.h"
+#include "core/DataFileBuilder.h"
+#include "core/DataFiles.h"
+#include "core/DatabaseLayout.h"
+#include "core/MessageFormat.h"
+#include "core/RouteDatabase.h"
+#include "datafiles/DataFilesTexts.h"
+#include "tests/support/LoaderTestSupport.h"
+#include "tests/support/RoundTripDatabase.h"
 
 namespace {
 
 using Names = std::vector<std::string>;
 
 std::string damage(const char* file, std::size_t offset, const std::string& reason) {
-    return formatMessage(editorMessages::kFileDamaged, {file, std::to_string(offset), reason});
+    return formatMessage(dataFilesTexts::kFileDamaged, {file, std::to_string(offset), reason});
 }
 
 std::string pastEndReason(std::size_t needed, std::size_t length) {
-    return formatMessage(editorMessages::kPastEnd,
+    return formatMessage(dataFilesTexts::kPastEnd,
                          {std::to_string(needed), std::to_string(length)});
 }
 
 // The start of the error for a damaged file, up to its offset.
 std::string damagePrefix(const char* file) {
-    const std::string full = formatMessage(editorMessages::kFileDamaged, {file, "\x01", ""});
+    const std::string full = formatMessage(dataFilesTexts::kFileDamaged, {file, "\x01", ""});
     return full.substr(0, full.find('\x01'));
 }
 
@@ -55,7 +55,7 @@ protected:
         EXPECT_FALSE(load());
         EXPECT_TRUE(database.routes.empty());
         EXPECT_EQ(messagesAt(log, LogLevel::Error), Names{error});
-        EXPECT_FALSE(log.contains(LogLevel::Info, editorMessages::kLoadFinished));
+        EXPECT_FALSE(log.contains(LogLevel::Info, dataFilesTexts::kLoadFinished));
     }
 
     std::string& file(const char* name) { return memory.files[name]; }
@@ -94,23 +94,23 @@ TEST_F(LoaderDamageTest, NegativeCountsAndLengthsAreDamage) {
     const std::string negative("\x00\x80", 2);
     const auto original = memory.files;
     file("s.i").replace(0, 2, negative);
-    expectDamage(damage("s.i", 0, formatMessage(editorMessages::kNegativeCount, {"-128"})));
+    expectDamage(damage("s.i", 0, formatMessage(dataFilesTexts::kNegativeCount, {"-128"})));
 
     memory.files = original;
     file("s.i").replace(2, 2, negative);
-    expectDamage(damage("s.i", 2, formatMessage(editorMessages::kNegativeLength, {"-128"})));
+    expectDamage(damage("s.i", 2, formatMessage(dataFilesTexts::kNegativeLength, {"-128"})));
 
     memory.files = original;
     file("t.i").replace(0, 2, negative);
-    expectDamage(damage("t.i", 0, formatMessage(editorMessages::kNegativeCount, {"-128"})));
+    expectDamage(damage("t.i", 0, formatMessage(dataFilesTexts::kNegativeCount, {"-128"})));
 
     memory.files = original;
     file("t.i").replace(2, 2, negative);
-    expectDamage(damage("t.i", 2, formatMessage(editorMessages::kNegativeLength, {"-128"})));
+    expectDamage(damage("t.i", 2, formatMessage(dataFilesTexts::kNegativeLength, {"-128"})));
 
     memory.files = original;
     file("t.d").replace(3, 2, negative);
-    expectDamage(damage("t.d", 3, formatMessage(editorMessages::kNegativeLength, {"-128"})));
+    expectDamage(damage("t.d", 3, formatMessage(dataFilesTexts::kNegativeLength, {"-128"})));
 }
 
 TEST_F(LoaderDamageTest, TripCountBeyondTheRecords) {
@@ -133,7 +133,7 @@ TEST_F(LoaderDamageTest, TripOffsetsOutsideTheRecordsOfTripStations) {
         memory.files = original;
         file("t.i").replace(offsetAt, 3, threeByte(offset));
         expectDamage(damage("t.i", offsetAt,
-                            formatMessage(editorMessages::kOffsetOutside,
+                            formatMessage(dataFilesTexts::kOffsetOutside,
                                           {std::to_string(offset), std::to_string(length)})));
     }
     memory.files = original;

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "DataFiles.h"
-#include "EditorMessages.h"
-#include "LoaderTestSupport.h"
-#include "MessageFormat.h"
-#include "RouteDatabase.h"
+#include "core/DataFiles.h"
+#include "core/MessageFormat.h"
+#include "core/RouteDatabase.h"
+#include "datafiles/DataFilesTexts.h"
+#include "tests/support/LoaderTestSupport.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ TEST_F(LoaderTest, ExampleDatabaseLoadsBackAndIsWrittenAgainByteForByte) {
     EXPECT_EQ(line.downStations, (Names{"B", "A"}));
     EXPECT_EQ(line.start.station, "");
     EXPECT_EQ(line.terminal.station, "");
-    EXPECT_EQ(messagesAt(log, LogLevel::Info), Names{editorMessages::kLoadFinished});
+    EXPECT_EQ(messagesAt(log, LogLevel::Info), Names{dataFilesTexts::kLoadFinished});
     EXPECT_EQ(static_cast<int>(messagesAt(log, LogLevel::Error).size()) +
                   static_cast<int>(messagesAt(log, LogLevel::Warning).size()),
               0);
@@ -169,7 +169,7 @@ TEST_F(LoaderTest, MissingFieldsAreEmptyAndFieldsAfterTheFifthAreDroppedWithAWar
     EXPECT_EQ(route(0).lineType, "");
     EXPECT_EQ(route(1).extraInfo, "x");
     EXPECT_EQ(messagesAt(log, LogLevel::Warning),
-              Names{formatMessage(editorMessages::kTripTextExtraFields, {"6,1,2,T,x,y,z"})});
+              Names{formatMessage(dataFilesTexts::kTripTextExtraFields, {"6,1,2,T,x,y,z"})});
 }
 
 TEST_F(LoaderTest, TripTextOver511BytesIsReportedAndCutBeforeAWholeCharacter) {
@@ -186,8 +186,8 @@ TEST_F(LoaderTest, TripTextOver511BytesIsReportedAndCutBeforeAWholeCharacter) {
     EXPECT_EQ(route(0).start.firstBus, "");
     EXPECT_EQ(route(0).upStations, Names{"P"});
     EXPECT_EQ(messagesAt(log, LogLevel::Error),
-              (Names{oddCut + editorMessages::kTripTextTooLong,
-                     evenCut + editorMessages::kTripTextTooLong}));
+              (Names{oddCut + dataFilesTexts::kTripTextTooLong,
+                     evenCut + dataFilesTexts::kTripTextTooLong}));
 }
 
 TEST_F(LoaderTest, TripTextOfExactly511BytesIsKeptWhole) {
@@ -215,8 +215,8 @@ TEST_F(LoaderTest, OutOfRangeStationNumbersAreReportedAndSkippedAndTheListGoesOn
                                              std::string("\x00\x80\x01\x80", 4) + twoByte(2);
     ASSERT_TRUE(loadDatabase(database, "db", memory.source()));
     EXPECT_EQ(route(0).upStations, (Names{"Q", "P", "R"}));
-    EXPECT_EQ(messagesAt(log, LogLevel::Error), (Names{editorMessages::kStationNumberOutOfRange,
-                                                       editorMessages::kStationNumberOutOfRange}));
+    EXPECT_EQ(messagesAt(log, LogLevel::Error), (Names{dataFilesTexts::kStationNumberOutOfRange,
+                                                       dataFilesTexts::kStationNumberOutOfRange}));
 }
 
 TEST_F(LoaderTest, MissingStationIndexIsAnErrorNamingItsPath) {
@@ -227,7 +227,7 @@ TEST_F(LoaderTest, MissingStationIndexIsAnErrorNamingItsPath) {
     EXPECT_TRUE(database.routes.empty());
     EXPECT_EQ(database.outputDir, "somewhere");
     EXPECT_EQ(messagesAt(log, LogLevel::Error),
-              Names{formatMessage(editorMessages::kStationIndexNotFound,
+              Names{formatMessage(dataFilesTexts::kStationIndexNotFound,
                                   {dataFiles::pathIn("somewhere", "s.i")})});
     EXPECT_EQ(memory.asked, (Names{"readme.txt", "s.i"}));
 }
@@ -265,7 +265,7 @@ TEST_F(LoaderTest, MissingTripFilesOrNoStationFailWithoutAMessage) {
 TEST_F(LoaderTest, NoTripLoadsWithoutRoutes) {
     ASSERT_TRUE(loadTrips({"P"}, {}));
     EXPECT_TRUE(database.routes.empty());
-    EXPECT_TRUE(log.contains(LogLevel::Info, editorMessages::kLoadFinished));
+    EXPECT_TRUE(log.contains(LogLevel::Info, dataFilesTexts::kLoadFinished));
 }
 
 TEST_F(LoaderTest, LoadingTwiceReplacesTheRoutesOfTheFirstLoad) {
@@ -286,7 +286,7 @@ TEST_F(LoaderTest, FilesOnDiskThatAreMissingBehaveAsInMemory) {
     const std::string dir = makeDirectory(scratch, "db");
     EXPECT_FALSE(database.load(dir));
     EXPECT_EQ(messagesAt(log, LogLevel::Error),
-              Names{formatMessage(editorMessages::kStationIndexNotFound,
+              Names{formatMessage(dataFilesTexts::kStationIndexNotFound,
                                   {dataFiles::pathIn(dir, "s.i")})});
     writeFile(dataFiles::pathIn(dir, dataFiles::kStationIndex), kExampleStationIndex);
     log.entries.clear();
@@ -352,7 +352,7 @@ TEST_F(HeaderLoadTest, MarkersMissingOrOutOfOrderLeaveTheHeaderWithAWarning) {
         EXPECT_EQ(database.header.date, "d") << readme;
         EXPECT_EQ(database.header.author, "a") << readme;
         EXPECT_EQ(database.header.memo, "m") << readme;
-        EXPECT_EQ(messagesAt(log, LogLevel::Warning), Names{editorMessages::kReadmeMarkersMissing});
+        EXPECT_EQ(messagesAt(log, LogLevel::Warning), Names{dataFilesTexts::kReadmeMarkersMissing});
     }
 }
 
@@ -369,7 +369,7 @@ TEST_F(HeaderLoadTest, MissingReadmeKeepsTheHeaderWithoutAMessage) {
     ASSERT_TRUE(loadTrips({"P"}, {}));
     EXPECT_EQ(database.header.city, "c");
     EXPECT_EQ(database.header.memo, "m");
-    EXPECT_EQ(messagesAt(log, LogLevel::Info), Names{editorMessages::kLoadFinished});
+    EXPECT_EQ(messagesAt(log, LogLevel::Info), Names{dataFilesTexts::kLoadFinished});
     EXPECT_EQ(log.entries.size(), 1u);
 }
 

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "DataFiles.h"
-#include "LoaderTestSupport.h"
-#include "RoundTripDatabase.h"
-#include "RouteDatabase.h"
+#include "core/DataFiles.h"
+#include "core/RouteDatabase.h"
+#include "tests/support/LoaderTestSupport.h"
+#include "tests/support/RoundTripDatabase.h"
 
 namespace {
 

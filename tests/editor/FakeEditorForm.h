@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "EditorForm.h"
+#include "editor/EditorForm.h"
 
 // An editor form of plain fields that records what the commands showed and asked, and answers
 // questions from a queue.

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "EditorWindowTexts.h"
-#include "FakeEditorForm.h"
-#include "Messages.h"
-#include "RouteEditor.h"
-#include "TestSupport.h"
-#include "ValueLists.h"
+#include "core/CoreTexts.h"
+#include "editor/EditorTexts.h"
+#include "editor/RouteEditor.h"
+#include "editor/ValueLists.h"
+#include "tests/editor/FakeEditorForm.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
@@ -230,7 +230,7 @@ TEST_F(RouteEditorTest, SaveToFileWritesTheFormAndTheDatabase) {
     EXPECT_EQ(form.enabling, (std::vector<bool>{false, true}));
     EXPECT_EQ(db.routes[0]->name, "P-new");
     EXPECT_FALSE(editor.hasUnsavedChanges());
-    EXPECT_EQ(log.messages().back(), messages::kAllDone);
+    EXPECT_EQ(log.messages().back(), coreTexts::kAllDone);
     EXPECT_EQ(db.logSink, &log);
 
     RouteDatabase expected;

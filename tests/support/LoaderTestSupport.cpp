@@ -1,8 +1,8 @@
-#include "LoaderTestSupport.h"
+#include "tests/support/LoaderTestSupport.h"
 
 #include <filesystem>
 
-#include "TextConversion.h"
+#include "core/TextConversion.h"
 
 std::vector<std::string> messagesAt(const RecordingLog& log, LogLevel level) {
     std::vector<std::string> out;

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Loader.h"
-#include "LogSink.h"
-#include "TestSupport.h"
+#include "core/LogSink.h"
+#include "datafiles/Loader.h"
+#include "tests/support/TestSupport.h"
 
 // The messages of one level, in order.
 std::vector<std::string> messagesAt(const RecordingLog& log, LogLevel level);

@@ -1,4 +1,4 @@
-#include "RandomDatabase.h"
+#include "tests/support/RandomDatabase.h"
 
 namespace {
 

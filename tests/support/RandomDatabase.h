@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Route.h"
+#include "core/Route.h"
 
 // Random routes for property tests. Names are GBK (Chinese syllables, ASCII, names that are
 // prefixes of others, spaces); no text holds "," and no station name holds "-", so the

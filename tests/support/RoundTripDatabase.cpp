@@ -1,4 +1,4 @@
-#include "RoundTripDatabase.h"
+#include "tests/support/RoundTripDatabase.h"
 
 #include <algorithm>
 #include <string>

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <random>
 
-#include "RouteDatabase.h"
+#include "core/RouteDatabase.h"
 
 // Random valid databases for the round-trip tests and the fuzzing seeds. Texts are GBK (in a
 // GCC build) and hold no ",", station names no "-", and no text starts or ends with a space,

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -7,7 +7,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "FieldReader.h"
+#include "core/FieldReader.h"
 
 namespace fs = std::filesystem;
 

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "LogSink.h"
-#include "Route.h"
+#include "core/LogSink.h"
+#include "core/Route.h"
 
 // Keeps every message it receives, in order.
 class RecordingLog : public LogSink {

@@ -1,4 +1,4 @@
-#include "Driver.h"
+#include "tests/app/driver/Driver.h"
 
 #include <cstdio>
 

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "Driver.h"
+#include "tests/app/driver/Driver.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Driver.h"
-#include "resource.h"
+#include "res/resource.h"
+#include "tests/app/driver/Driver.h"
 
 using namespace driver;
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "Driver.h"
-#include "HelpText.h"
-#include "resource.h"
+#include "app/HelpText.h"
+#include "res/resource.h"
+#include "tests/app/driver/Driver.h"
 
 using namespace driver;
 

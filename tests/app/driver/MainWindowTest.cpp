@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "Driver.h"
-#include "resource.h"
+#include "res/resource.h"
+#include "tests/app/driver/Driver.h"
 
 using namespace driver;
 
