@@ -11,6 +11,7 @@ inline constexpr char kUsage[] =
     "                         (readme.txt, s.i, s.d, t.i, t.d) in OUTDIR\n"
     "  dump DIR               write the data files in DIR back as an input text file\n"
     "  check DIR              verify that the five data files in DIR agree\n"
+    "  import FEED -o FILE    write a GTFS feed (zip or directory) as an input text file\n"
     "\n"
     "options of convert:\n"
     "  --input-encoding gbk|utf-8   encoding of INPUT (default gbk)\n"
@@ -19,12 +20,19 @@ inline constexpr char kUsage[] =
     "  -o FILE                      write the text to FILE instead of standard output\n"
     "  --utf8                       write UTF-8 instead of GBK\n"
     "\n"
+    "options of import:\n"
+    "  --date YYYYMMDD              only the trips that run on that day\n"
+    "  --city NAME                  the city (default: the agency's name)\n"
+    "  --author TEXT, --memo TEXT   the header's author and memo\n"
+    "  --utf8                       write UTF-8 instead of GBK\n"
+    "  --report FILE                write the report as JSON to FILE as well\n"
+    "\n"
     "options of every command:\n"
     "  --output-encoding gbk|utf-8  encoding of what is printed (default: the terminal's)\n"
     "  --help                       show this text\n"
     "\n"
     "Messages are printed with their level: [错误] error, [警告] warning, [信息] information.\n"
-    "The exit status is 0 on success, 1 when the conversion or the loading failed or\n"
+    "The exit status is 0 on success, 1 when the conversion, the loading or the import failed or\n"
     "logged an error or check found a problem, and 2 for a wrong command line.\n";
 
 inline constexpr char kErrorPrefix[] = "velorin-cli: ";
@@ -33,6 +41,7 @@ inline constexpr char kUnknownOption[] = "unknown option: ";
 inline constexpr char kMissingValue[] = "option needs a value: ";
 inline constexpr char kBadEncoding[] = "encoding must be gbk or utf-8: ";
 inline constexpr char kWrongArguments[] = "wrong number of arguments for ";
+inline constexpr char kImportNeedsOutput[] = "import needs -o FILE";
 inline constexpr char kSeeHelp[] = "try 'velorin-cli --help'";
 inline constexpr char kNotUtf8[] = ": line %s is not valid UTF-8";
 inline constexpr char kNotInGbk[] = ": line %s holds U+%s, which GBK cannot hold";

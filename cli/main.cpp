@@ -7,6 +7,7 @@
 #include "cli/CommandLine.h"
 #include "cli/ConvertCommand.h"
 #include "cli/DumpCommand.h"
+#include "cli/ImportCommand.h"
 #include "cli/Terminal.h"
 
 namespace {
@@ -27,7 +28,10 @@ int usageError(const Terminal& terminal, const std::string& problem) {
 int main(int argc, char** argv) {
     Terminal terminal(detectTerminalEncoding());
     const CommandLine line =
-        CommandLine::parse(argc, argv, {"--input-encoding", "--output-encoding", "-o"}, {"--utf8"});
+        CommandLine::parse(argc, argv,
+                           {"--input-encoding", "--output-encoding", "-o", "--date", "--city",
+                            "--author", "--memo", "--report"},
+                           {"--utf8"});
 
     const auto output = line.options.find("--output-encoding");
     if (output != line.options.end()) {
@@ -46,7 +50,12 @@ int main(int argc, char** argv) {
     }
 
     for (const char* option : {"-o", "--utf8"}) {
-        if (line.has(option) && line.command != "dump") {
+        if (line.has(option) && line.command != "dump" && line.command != "import") {
+            return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
+        }
+    }
+    for (const char* option : {"--date", "--city", "--author", "--memo", "--report"}) {
+        if (line.has(option) && line.command != "import") {
             return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
         }
     }
@@ -65,6 +74,15 @@ int main(int argc, char** argv) {
             return usageError(terminal, cliTexts::kWrongArguments + line.command);
         }
         return line.command == "dump" ? runDump(line, terminal) : runCheck(line, terminal);
+    }
+    if (line.command == "import") {
+        if (line.arguments.size() != 1) {
+            return usageError(terminal, cliTexts::kWrongArguments + line.command);
+        }
+        if (!line.has("-o")) {
+            return usageError(terminal, cliTexts::kImportNeedsOutput);
+        }
+        return runImport(line, terminal);
     }
     return usageError(terminal, cliTexts::kUnknownCommand + line.command);
 }

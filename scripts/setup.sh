@@ -4,7 +4,7 @@
 #   scripts/setup.sh native     only what the native build and its tests need
 set -euo pipefail
 
-native=(cmake g++ make googletest libgtest-dev python3)
+native=(cmake g++ make googletest libgtest-dev python3 pkg-config libzip-dev time)
 windows=(g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 xvfb xauth fonts-wqy-microhei
          imagemagick locales python3-pil fonts-wine)
 fuzz=(clang-14 libclang-rt-14-dev llvm-14)

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+// The files of a GTFS feed, read as byte streams from a directory or a zip archive.
+
+class FeedStream {
+public:
+    virtual ~FeedStream() = default;
+    // Reads up to size bytes; 0 at the end of the file or after a failure.
+    virtual std::size_t read(char* buffer, std::size_t size) = 0;
+    // True once a read has failed (as opposed to reaching the end).
+    virtual bool failed() const = 0;
+};
+
+class FeedFiles {
+public:
+    virtual ~FeedFiles() = default;
+    virtual bool has(const std::string& name) const = 0;
+    // Null when the file is missing or cannot be opened.
+    virtual std::unique_ptr<FeedStream> open(const std::string& name) const = 0;
+};
+
+// Opens a feed directory, or a zip archive where the build can read one. On failure returns
+// null and sets problem to a sentence that names the path.
+std::unique_ptr<FeedFiles> openFeed(const std::string& path, std::string& problem);
+
+// The zip half of openFeed, provided by FeedZip.cpp or, in builds without libzip,
+// FeedZipUnavailable.cpp.
+std::unique_ptr<FeedFiles> openFeedZip(const std::string& path, std::string& problem);

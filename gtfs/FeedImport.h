@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "core/RouteDatabase.h"
+#include "gtfs/ImportReport.h"
+
+// What the user gives beside the feed. Texts are GBK; an empty city takes the agency's name.
+struct ImportOptions {
+    bool byDate = false;
+    long day = 0;  // days since 1970-01-01, when byDate
+    std::string city;
+    std::string author;
+    std::string memo;
+};
+
+// Reads the GTFS feed at path (a directory, or a zip where the build reads zips) into the
+// database's header and routes: one route per feed route that has trips. Everything found is
+// added to report, with the counts of what was imported. False after an error notice; the
+// database is then incomplete and must not be written.
+bool importFeed(const std::string& path, const ImportOptions& options, RouteDatabase& database,
+                ImportReport& report);

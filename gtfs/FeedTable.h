@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "gtfs/CsvReader.h"
+#include "gtfs/FeedFiles.h"
+#include "gtfs/ImportReport.h"
+
+// One file of a feed read row by row, its columns found by their header names in any order;
+// columns it does not ask for are ignored. Every failure is reported as an error notice at
+// the file and row where it happens.
+class FeedTable {
+public:
+    FeedTable(const FeedFiles& feed, const char* file, ImportReport& report);
+
+    // Opens the file and reads its header. A missing file is an error only when required.
+    bool open(bool required);
+    // False, after reporting each one, when a column is missing.
+    bool require(std::initializer_list<const char*> columns);
+    // The column's index, or -1 when the header lacks it.
+    int column(const char* name) const;
+
+    // Reads the next row; false at the end of the file or after a reported error.
+    bool next();
+    // The row's value in the column; empty for a column the header or the row lacks.
+    std::string_view value(int column) const {
+        return column < 0 ? std::string_view() : reader_->field(static_cast<std::size_t>(column));
+    }
+    std::size_t row() const { return reader_ ? reader_->row() : 0; }
+    const char* file() const { return file_; }
+    ImportReport& report() { return report_; }
+
+    // Reports an error at the current row and returns false.
+    bool error(const char* kind, const char* field, const std::string& detail);
+    void warn(const char* kind, const char* field, const std::string& detail);
+
+private:
+    const FeedFiles& feed_;
+    const char* file_;
+    ImportReport& report_;
+    std::unique_ptr<FeedStream> stream_;
+    std::unique_ptr<CsvReader> reader_;
+    std::vector<std::string> header_;
+    bool broken_ = false;
+};

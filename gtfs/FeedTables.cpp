@@ -1,0 +1,157 @@
+#include "gtfs/FeedTables.h"
+
+#include "core/MessageFormat.h"
+#include "gtfs/FeedTable.h"
+#include "gtfs/GtfsTexts.h"
+
+namespace {
+
+bool readAgencies(const FeedFiles& feed, bool required, FeedModel& model, ImportReport& report) {
+    FeedTable table(feed, "agency.txt", report);
+    if (!table.open(required)) {
+        return !report.failed();
+    }
+    if (!table.require({"agency_name"})) {
+        return false;
+    }
+    const int nameColumn = table.column("agency_name");
+    while (table.next()) {
+        model.agencies.push_back({std::string(table.value(nameColumn)), table.row()});
+    }
+    return !report.failed();
+}
+
+bool readFeedInfo(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
+    FeedTable table(feed, "feed_info.txt", report);
+    if (!table.open(false)) {
+        return !report.failed();
+    }
+    const int startColumn = table.column("feed_start_date");
+    const int endColumn = table.column("feed_end_date");
+    if (table.next()) {
+        model.feedStartDate = table.value(startColumn);
+        model.feedEndDate = table.value(endColumn);
+    }
+    return !report.failed();
+}
+
+bool readStops(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
+    FeedTable table(feed, "stops.txt", report);
+    if (!table.open(true) || !table.require({"stop_id", "stop_name"})) {
+        return false;
+    }
+    const int idColumn = table.column("stop_id");
+    const int nameColumn = table.column("stop_name");
+    const int parentColumn = table.column("parent_station");
+    while (table.next()) {
+        const std::string id(table.value(idColumn));
+        const auto index = static_cast<std::uint32_t>(model.stops.size());
+        if (!model.stopIndex.emplace(id, index).second) {
+            table.warn(gtfsTexts::kDuplicateId, "stop_id",
+                       formatMessage(gtfsTexts::kDuplicateIdDetail, {id}));
+            continue;
+        }
+        model.stops.push_back({id, std::string(table.value(nameColumn)),
+                               std::string(table.value(parentColumn)), table.row(), index});
+    }
+    if (report.failed()) {
+        return false;
+    }
+    // Parents may come after their children, so they are looked up once all stops are in.
+    for (FeedStop& stop : model.stops) {
+        if (stop.parentId.empty()) {
+            continue;
+        }
+        const auto parent = model.stopIndex.find(stop.parentId);
+        if (parent == model.stopIndex.end()) {
+            report.add(NoticeSeverity::Warning, gtfsTexts::kUnknownParent, "stops.txt", stop.row,
+                       "parent_station",
+                       formatMessage(gtfsTexts::kUnknownParentDetail, {stop.parentId}));
+        } else {
+            stop.station = parent->second;
+        }
+    }
+    return true;
+}
+
+bool readRoutes(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
+    FeedTable table(feed, "routes.txt", report);
+    if (!table.open(true) || !table.require({"route_id", "route_type"})) {
+        return false;
+    }
+    const int shortColumn = table.column("route_short_name");
+    const int longColumn = table.column("route_long_name");
+    if (shortColumn < 0 && longColumn < 0) {
+        return table.error(
+            gtfsTexts::kMissingColumn, "route_short_name",
+            formatMessage(gtfsTexts::kOneOfColumnsDetail, {"route_short_name", "route_long_name"}));
+    }
+    const int idColumn = table.column("route_id");
+    const int typeColumn = table.column("route_type");
+    while (table.next()) {
+        const std::string id(table.value(idColumn));
+        const auto index = static_cast<std::uint32_t>(model.routes.size());
+        if (!model.routeIndex.emplace(id, index).second) {
+            table.warn(gtfsTexts::kDuplicateId, "route_id",
+                       formatMessage(gtfsTexts::kDuplicateIdDetail, {id}));
+            continue;
+        }
+        model.routes.push_back({id, std::string(table.value(shortColumn)),
+                                std::string(table.value(longColumn)),
+                                std::string(table.value(typeColumn)), table.row()});
+    }
+    return !report.failed();
+}
+
+bool readTrips(const FeedFiles& feed, const TripFilter& filter, FeedModel& model,
+               ImportReport& report) {
+    FeedTable table(feed, "trips.txt", report);
+    if (!table.open(true) || !table.require({"route_id", "service_id", "trip_id"})) {
+        return false;
+    }
+    const int routeColumn = table.column("route_id");
+    const int serviceColumn = table.column("service_id");
+    const int tripColumn = table.column("trip_id");
+    const int directionColumn = table.column("direction_id");
+    while (table.next()) {
+        const std::string_view routeId = table.value(routeColumn);
+        const auto route = model.routeIndex.find(std::string(routeId));
+        if (route == model.routeIndex.end()) {
+            return table.error(
+                gtfsTexts::kUnknownRoute, "route_id",
+                formatMessage(gtfsTexts::kUnknownIdDetail, {"route_id", routeId, "routes.txt"}));
+        }
+        FeedTrip trip;
+        trip.route = route->second;
+        const std::string_view direction = table.value(directionColumn);
+        if (direction == "0" || direction == "1") {
+            trip.direction = static_cast<std::int8_t>(direction[0] - '0');
+        } else if (!direction.empty()) {
+            return table.error(gtfsTexts::kMalformedNumber, "direction_id",
+                               formatMessage(gtfsTexts::kNumberDetail, {direction}));
+        }
+        if (filter.byDate) {
+            trip.runs =
+                filter.calendar->runsOn(std::string(table.value(serviceColumn)), filter.day);
+        }
+        const std::string id(table.value(tripColumn));
+        const auto index = static_cast<std::uint32_t>(model.trips.size());
+        if (!model.tripIndex.emplace(id, index).second) {
+            table.warn(gtfsTexts::kDuplicateId, "trip_id",
+                       formatMessage(gtfsTexts::kDuplicateIdDetail, {id}));
+            continue;
+        }
+        model.trips.push_back(trip);
+        model.tripIds.push_back(id);
+    }
+    return !report.failed();
+}
+
+}  // namespace
+
+bool readFeedTables(const FeedFiles& feed, bool agencyRequired, const TripFilter& filter,
+                    FeedModel& model, ImportReport& report) {
+    return readAgencies(feed, agencyRequired, model, report) && readFeedInfo(feed, model, report) &&
+           readStops(feed, model, report) && readRoutes(feed, model, report) &&
+           readTrips(feed, filter, model, report);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "gtfs/ImportReport.h"
+
+// Where a feed text goes in the input text, which decides the characters it cannot hold.
+enum class TextRole { Field, Station, HeaderValue };
+
+// The feed file, row and column a text comes from, for the notices about it.
+struct TextPlace {
+    const char* file;
+    std::size_t row;
+    const char* field;
+};
+
+// Converts a UTF-8 feed text to GBK for the input text, trimming spaces at its ends. What the
+// input text cannot hold is replaced, and each replaced text is reported at its place:
+//   ","                           -> "，" (U+FF0C) everywhere
+//   "-"                           -> "－" (U+FF0D) in station names
+//   a line break or other control -> " "
+//   "[" at the start              -> "［" (U+FF3B) in a header value
+//   a character GBK lacks         -> "?" (also for bytes that are not UTF-8)
+std::string feedTextToGbk(std::string_view utf8, TextRole role, const TextPlace& place,
+                          ImportReport& report);
+
+// A GBK text as UTF-8, for notices.
+std::string gbkToUtf8(std::string_view gbk);

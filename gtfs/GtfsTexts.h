@@ -1,0 +1,85 @@
+#pragma once
+
+// What the feed importer reports. Kinds name a notice in the report, as GTFS validators name
+// theirs; the detail texts follow them. All are ASCII, so they read the same in UTF-8 and GBK.
+namespace gtfsTexts {
+
+// Opening the feed; each follows the feed's path.
+inline constexpr char kFeedMissing[] = ": no such file or directory";
+inline constexpr char kNotAZip[] = ": not a readable zip archive: ";
+inline constexpr char kZipUnavailable[] =
+    ": this build reads feed directories only, not zip archives; unzip the feed and give the "
+    "directory";
+
+// Reading a file.
+inline constexpr char kUnreadable[] = "the file cannot be read";
+inline constexpr char kUnclosedQuote[] = "a quoted field is not closed before the end of the file";
+inline constexpr char kTextAfterQuote[] = "text follows the closing quote of a field";
+
+// Notice kinds that stop the import.
+inline constexpr char kFeedUnreadable[] = "unreadable_feed";
+inline constexpr char kMissingFile[] = "missing_required_file";
+inline constexpr char kMissingColumn[] = "missing_required_column";
+inline constexpr char kMalformedCsv[] = "malformed_csv";
+inline constexpr char kUnknownRoute[] = "unknown_route";
+inline constexpr char kUnknownTrip[] = "unknown_trip";
+inline constexpr char kUnknownStop[] = "unknown_stop";
+inline constexpr char kMalformedTime[] = "malformed_time";
+inline constexpr char kMalformedNumber[] = "malformed_number";
+inline constexpr char kMalformedDate[] = "malformed_date";
+inline constexpr char kNoCalendar[] = "missing_calendar";
+
+// Notice kinds that do not.
+inline constexpr char kReplacedCharacter[] = "replaced_character";
+inline constexpr char kDuplicateRouteName[] = "duplicate_route_name";
+inline constexpr char kTimePastMidnight[] = "time_past_midnight";
+inline constexpr char kUnknownRouteType[] = "unknown_route_type";
+inline constexpr char kUnknownParent[] = "unknown_parent_station";
+inline constexpr char kEmptyName[] = "empty_name";
+inline constexpr char kDuplicateId[] = "duplicate_id";
+inline constexpr char kRouteWithoutTrips[] = "route_without_trips";
+inline constexpr char kUnsortedStopTimes[] = "stop_times_not_grouped_by_trip";
+inline constexpr char kMissingFirstTime[] = "missing_first_departure";
+
+// Details; "%s" is filled in order.
+inline constexpr char kFileMissingDetail[] = "the feed has no %s";
+inline constexpr char kColumnMissingDetail[] = "the header has no column %s";
+inline constexpr char kOneOfColumnsDetail[] = "the header has neither %s nor %s";
+inline constexpr char kUnknownIdDetail[] = "%s \"%s\" is not defined in %s";
+inline constexpr char kTimeDetail[] = "\"%s\" is not a time H:MM:SS";
+inline constexpr char kNumberDetail[] = "\"%s\" is not a whole number";
+inline constexpr char kDateDetail[] = "\"%s\" is not a date YYYYMMDD";
+inline constexpr char kNoCalendarDetail[] =
+    "--date needs calendar.txt or calendar_dates.txt, and the feed has neither";
+inline constexpr char kReplacedDetail[] = "\"%s\" written as \"%s\": %s";
+inline constexpr char kCommaReason[] = "a comma separates fields";
+inline constexpr char kDashReason[] = "a dash separates stations";
+inline constexpr char kLineBreakReason[] = "a line break or control character ends a line";
+inline constexpr char kNotGbkReason[] = "GBK has no such character";
+inline constexpr char kBracketReason[] = "a header value starting with [ reads as a marker";
+inline constexpr char kDuplicateNameDetail[] =
+    "routes %s and %s are both named \"%s\"; the second is written as \"%s\"";
+inline constexpr char kPastMidnightDetail[] = "%s is written as %s for route \"%s\"";
+inline constexpr char kRouteTypeDetail[] = "route type %s is not known; written as \"%s\"";
+inline constexpr char kUnknownParentDetail[] =
+    "parent station \"%s\" is not in stops.txt; the stop keeps its own name";
+inline constexpr char kEmptyNameDetail[] = "the name is empty; written as \"%s\"";
+inline constexpr char kDuplicateIdDetail[] = "\"%s\" is defined again; the first row is kept";
+inline constexpr char kNoTripsDetail[] = "route \"%s\" has no trips%s and is left out";
+inline constexpr char kOnDate[] = " that run on the date";
+inline constexpr char kUnsortedDetail[] =
+    "rows of trip \"%s\" are not together; the file is read again holding all its rows";
+inline constexpr char kMissingFirstTimeDetail[] =
+    "trip \"%s\" has no time at its first stop and counts for no first or last bus";
+
+// Options.
+inline constexpr char kBadDateOption[] = "--date must be a date YYYYMMDD: ";
+
+// Summary on standard error and its JSON twin.
+inline constexpr char kNoticeLine[] = "%s:%s: %s: %s: %s: %s\n";
+inline constexpr char kFileNoticeLine[] = "%s: %s: %s: %s\n";
+inline constexpr char kSummary[] = "imported %s routes, %s trips used, %s stops\n";
+inline constexpr char kKindCount[] = "  %s %s: %s\n";
+inline constexpr char kFailed[] = "import failed; nothing was written\n";
+
+}  // namespace gtfsTexts

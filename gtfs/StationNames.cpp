@@ -1,0 +1,26 @@
+#include "gtfs/StationNames.h"
+
+#include "core/MessageFormat.h"
+#include "gtfs/FeedText.h"
+#include "gtfs/GtfsTexts.h"
+
+StationNames::StationNames(const FeedModel& model, ImportReport& report)
+    : model_(model), report_(report), names_(model.stops.size()), converted_(model.stops.size()) {}
+
+const std::string& StationNames::of(std::uint32_t stop) {
+    const std::uint32_t station = model_.stops[stop].station;
+    if (!converted_[station]) {
+        converted_[station] = true;
+        const FeedStop& record = model_.stops[station];
+        const TextPlace place{"stops.txt", record.row, "stop_name"};
+        std::string name = feedTextToGbk(record.name, TextRole::Station, place, report_);
+        if (name.empty()) {
+            // The input text drops empty station names, so the stop goes by its id.
+            name = feedTextToGbk(record.id, TextRole::Station, place, report_);
+            report_.add(NoticeSeverity::Warning, gtfsTexts::kEmptyName, "stops.txt", record.row,
+                        "stop_name", formatMessage(gtfsTexts::kEmptyNameDetail, {record.id}));
+        }
+        names_[station] = std::move(name);
+    }
+    return names_[station];
+}
