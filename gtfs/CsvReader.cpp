@@ -44,6 +44,9 @@ bool CsvReader::fill() {
         }
         if (end_ >= 3 && std::memcmp(buffer_.data(), kByteOrderMark, 3) == 0) {
             pos_ = 3;
+            if (pos_ == end_) {
+                return fill();
+            }
         }
     }
     return pos_ < end_;

@@ -89,7 +89,7 @@ std::string feedTextToGbk(std::string_view utf8, TextRole role, const TextPlace&
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const char32_t point = nextCodePoint(utf8, pos);
-        if (point == ',') {
+        if (point == ',' && role != TextRole::HeaderValue) {
             replace("，", gtfsTexts::kCommaReason);
         } else if (point == '-' && role == TextRole::Station) {
             replace("－", gtfsTexts::kDashReason);

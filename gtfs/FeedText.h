@@ -18,7 +18,7 @@ struct TextPlace {
 
 // Converts a UTF-8 feed text to GBK for the input text, trimming spaces at its ends. What the
 // input text cannot hold is replaced, and each replaced text is reported at its place:
-//   ","                           -> "，" (U+FF0C) everywhere
+//   ","                           -> "，" (U+FF0C) in fields and station names
 //   "-"                           -> "－" (U+FF0D) in station names
 //   a line break or other control -> " "
 //   "[" at the start              -> "［" (U+FF3B) in a header value

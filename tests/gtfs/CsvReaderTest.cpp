@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "gtfs/CsvReader.h"
+
+namespace {
+
+// Hands out its text a few bytes at a time, so that records cross the reader's refills.
+class TextStream : public FeedStream {
+public:
+    TextStream(std::string text, std::size_t step) : text_(std::move(text)), step_(step) {}
+
+    std::size_t read(char* buffer, std::size_t size) override {
+        const std::size_t count = std::min({size, step_, text_.size() - pos_});
+        std::memcpy(buffer, text_.data() + pos_, count);
+        pos_ += count;
+        return count;
+    }
+    bool failed() const override { return false; }
+
+private:
+    std::string text_;
+    std::size_t step_;
+    std::size_t pos_ = 0;
+};
+
+// Every record as its fields joined by "|", each prefixed with its row.
+std::string readAll(const std::string& text, std::size_t step, std::string* error = nullptr) {
+    TextStream stream(text, step);
+    CsvReader reader(stream);
+    std::string out;
+    while (reader.next()) {
+        out += std::to_string(reader.row()) + ":";
+        for (std::size_t i = 0; i < reader.size(); ++i) {
+            out += (i == 0 ? "" : "|") + std::string(reader.field(i));
+        }
+        out += "\n";
+    }
+    if (error != nullptr) {
+        *error = reader.error() + " at " + std::to_string(reader.row());
+    }
+    return out;
+}
+
+TEST(CsvReaderTest, ReadsRfc4180RecordsWhateverTheChunkSize) {
+    const std::string text =
+        "\xEF\xBB\xBF"
+        "a,b,c\r\n"
+        "\"x, y\",\"say \"\"hi\"\"\",\"two\r\nlines\"\r\n"
+        "\r\n"
+        ",,\n"
+        "last,\"\",end";
+    const std::string expected =
+        "1:a|b|c\n"
+        "2:x, y|say \"hi\"|two\r\nlines\n"
+        "4:||\n"
+        "5:last||end\n";
+    for (const std::size_t step : {1, 2, 3, 7, 1000}) {
+        SCOPED_TRACE(step);
+        EXPECT_EQ(readAll(text, step), expected);
+    }
+}
+
+TEST(CsvReaderTest, ReportsMalformedQuotesAtTheirRow) {
+    const struct {
+        const char* text;
+        const char* records;
+        const char* error;
+    } cases[] = {
+        {"a\n\"open,b\nc\n", "1:a\n",
+         "a quoted field is not closed before the end of the file at 2"},
+        {"a\n\"x\"y,b\n", "1:a\n", "text follows the closing quote of a field at 2"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_EQ(readAll(c.text, 3, &error), c.records);
+        EXPECT_EQ(error, c.error);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "TestSupport.h"
+#include "gtfs/FeedImport.h"
+#include "gtfs/GtfsTime.h"
+
+namespace {
+
+using Files = std::map<std::string, std::string>;
+
+// A feed of four routes: one with direction_id, one without it whose trips are grouped by
+// their stops, one running after midnight in one direction, one without trips.
+Files sampleFeed() {
+    return {
+        {"agency.txt", "agency_name\nCity Bus\n"},
+        {"stops.txt",
+         "stop_id,stop_name,parent_station\n"
+         "CEN,Central,\n"
+         "P1,Platform 1,CEN\n"
+         "B,Beta,\n"
+         "C,Gamma\xF0\x9F\x98\x80,\n"
+         "D,Dash-Stop,\n"
+         "E,\"Edge, East\",\n"},
+        {"routes.txt",
+         "route_type,route_long_name,colour,route_id,route_short_name\r\n"
+         "3,\"Harbour, Loop\",red,R1,1\r\n"
+         "3,East Line,red,R2,1\r\n"
+         "715,Night,red,R3,\r\n"
+         "3,Unused,red,R4,U\r\n"},
+        {"trips.txt",
+         "route_id,service_id,trip_id,direction_id\n"
+         "R1,WK,t1,0\nR1,SUN,t2,0\nR1,WK,t3,1\n"
+         "R2,WK,t4,\nR2,WK,t5,\nR2,WK,t6,\n"
+         "R3,WK,t7,1\n"},
+        {"stop_times.txt",
+         "trip_id,stop_sequence,stop_id,departure_time,arrival_time\n"
+         "t1,2,B,06:10:00,\nt1,1,P1,06:00:00,06:00:00\nt1,3,C,06:20:00,\n"
+         "t2,1,P1,07:30:00,\nt2,2,B,,\nt2,3,C,07:50:00,\n"
+         "t3,1,C,08:00:00,\nt3,2,B,08:10:00,\nt3,3,CEN,08:20:00,\n"
+         "t4,1,D,09:00:00,\nt4,2,E,09:10:00,\nt5,1,D,10:00:00,\nt5,2,E,10:10:00,\n"
+         "t6,1,E,11:00:00,\nt6,2,D,11:10:00,\n"
+         "t7,1,B,24:05:00,\nt7,2,C,25:00:00,\n"},
+        {"calendar.txt",
+         "service_id,monday,tuesday,wednesday,thursday,friday,saturday,sunday,start_date,end_date\n"
+         "WK,1,1,1,1,1,0,0,20260101,20261231\n"
+         "SUN,0,0,0,0,0,0,1,20260101,20261231\n"},
+        {"calendar_dates.txt", "service_id,date,exception_type\nWK,20261208,2\nSUN,20261208,1\n"},
+    };
+}
+
+// A route as its data line, without the station fields the writer derives.
+std::string lineOf(const Route& route) {
+    auto join = [](const std::vector<std::string>& stations) {
+        std::string text;
+        for (const std::string& station : stations) {
+            text += (text.empty() ? "" : "-") + station;
+        }
+        return text;
+    };
+    return route.name + "," + route.start.station + "," + route.start.firstBus + "," +
+           route.start.lastBus + "," + route.terminal.station + "," + route.terminal.firstBus +
+           "," + route.terminal.lastBus + "," + route.lineType + "," + join(route.upStations) +
+           "," + join(route.downStations) + "," + route.extraInfo;
+}
+
+class FeedImportTest : public ::testing::Test {
+protected:
+    bool import(const Files& files, ImportOptions options = {}) {
+        for (const auto& [name, content] : files) {
+            writeFile(feed.file(name), content);
+        }
+        report = ImportReport();
+        return importFeed(feed.path(), options, database, report);
+    }
+
+    std::vector<std::string> lines() const {
+        std::vector<std::string> out;
+        for (const auto& route : database.routes) {
+            out.push_back(lineOf(*route));
+        }
+        return out;
+    }
+
+    // Each notice as "kind file:row field".
+    std::vector<std::string> notices() const {
+        std::vector<std::string> out;
+        for (const Notice& n : report.notices) {
+            out.push_back(n.kind + " " + n.file + ":" + std::to_string(n.row) + " " + n.field);
+        }
+        return out;
+    }
+
+    TempDir feed;
+    RouteDatabase database;
+    ImportReport report;
+};
+
+TEST_F(FeedImportTest, WritesOneLinePerRouteWithTripsAndReportsEveryChange) {
+    ASSERT_TRUE(import(sampleFeed()));
+    EXPECT_EQ(database.header.city, "City Bus");
+    EXPECT_EQ(database.header.date, "2026-01-01至2026-12-31");
+    const std::vector<std::string> expected = {
+        "1,Central,6:00,7:30,Gamma?,8:00,8:00,公交,Central-Beta-Gamma?,Gamma?-Beta-Central,"
+        "Harbour， Loop",
+        "1(R2),Dash－Stop,9:00,10:00,Edge， East,11:00,11:00,公交,Dash－Stop-Edge， East,"
+        "Edge， East-Dash－Stop,East Line",
+        "Night,Beta,24:05,24:05,,,,公交,Beta-Gamma?,,",
+    };
+    EXPECT_EQ(lines(), expected);
+    const std::vector<std::string> expectedNotices = {
+        "replaced_character routes.txt:2 route_long_name",
+        "replaced_character stops.txt:5 stop_name",
+        "replaced_character stops.txt:6 stop_name",
+        "replaced_character stops.txt:7 stop_name",
+        "time_past_midnight stop_times.txt:17 departure_time",
+        "time_past_midnight stop_times.txt:17 departure_time",
+        "route_without_trips routes.txt:5 route_id",
+        "duplicate_route_name routes.txt:3 route_short_name",
+    };
+    EXPECT_EQ(notices(), expectedNotices);
+    EXPECT_EQ(report.routes, 3u);
+    EXPECT_EQ(report.tripsUsed, 7u);
+    EXPECT_EQ(report.stops, 5u);
+}
+
+TEST_F(FeedImportTest, StopTimesOfATripApartAreGatheredAllTheSame) {
+    Files files = sampleFeed();
+    std::string& stopTimes = files["stop_times.txt"];
+    const std::string moved = "t1,3,C,06:20:00,\n";
+    stopTimes.erase(stopTimes.find(moved), moved.size());
+    stopTimes += moved;
+    ASSERT_TRUE(import(files));
+    EXPECT_EQ(lines()[0].substr(0, 45), "1,Central,6:00,7:30,Gamma?,8:00,8:00,公交,Cen");
+    EXPECT_EQ(notices()[0], "stop_times_not_grouped_by_trip stop_times.txt:18 trip_id");
+}
+
+TEST_F(FeedImportTest, TakesOnlyTheTripsThatRunOnTheDate) {
+    const struct {
+        const char* date;
+        std::size_t routes;
+        std::size_t trips;
+    } cases[] = {
+        {"20261208", 1, 1},  // a Tuesday without the weekday service, with the Sunday one
+        {"20261209", 3, 6},
+        {"20270104", 0, 0},  // after both services end
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.date);
+        ImportOptions options;
+        options.byDate = parseGtfsDate(c.date, options.day);
+        options.city = "某市";
+        ASSERT_TRUE(import(sampleFeed(), options));
+        EXPECT_EQ(report.routes, c.routes);
+        EXPECT_EQ(report.tripsUsed, c.trips);
+        EXPECT_EQ(database.header.city, "某市");
+        EXPECT_EQ(database.header.date, formatDate(options.day));
+    }
+}
+
+TEST_F(FeedImportTest, StopsAtTheFirstBrokenRowWithItsPlace) {
+    const struct {
+        const char* file;
+        const char* from;
+        const char* to;
+        const char* notice;
+    } cases[] = {
+        {"stop_times.txt", "t4,2,E,09:10:00", "t9,2,E,09:10:00",
+         "unknown_trip stop_times.txt:12 trip_id"},
+        {"stop_times.txt", "t4,2,E,09:10:00", "t4,2,X,09:10:00",
+         "unknown_stop stop_times.txt:12 stop_id"},
+        {"stop_times.txt", "t4,2,E,09:10:00", "t4,2,E,9:1:00",
+         "malformed_time stop_times.txt:12 departure_time"},
+        {"stop_times.txt", "t4,2,E,09:10:00", "t4,two,E,09:10:00",
+         "malformed_number stop_times.txt:12 stop_sequence"},
+        {"trips.txt", "R2,WK,t5", "R9,WK,t5", "unknown_route trips.txt:6 route_id"},
+        {"trips.txt", "service_id", "service", "missing_required_column trips.txt:1 service_id"},
+        {"routes.txt", "\"Harbour, Loop\"", "\"Harbour, Loop", "malformed_csv routes.txt:2 "},
+        {"stops.txt", "", "", "missing_required_file stops.txt:0 "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.notice);
+        Files files = sampleFeed();
+        if (*c.from == '\0') {
+            files.erase(c.file);
+            std::remove(feed.file(c.file).c_str());
+        } else {
+            std::string& text = files[c.file];
+            text.replace(text.find(c.from), std::string(c.from).size(), c.to);
+        }
+        EXPECT_FALSE(import(files));
+        ASSERT_FALSE(notices().empty());
+        EXPECT_EQ(notices().back(), c.notice);
+    }
+}
+
+}  // namespace
