@@ -116,7 +116,7 @@ void CsvReader::readPlain() {
         while (stop != end && *stop != ',' && *stop != '\n' && *stop != '\r') {
             ++stop;
         }
-        text_.append(begin, stop);
+        text_.append(begin, static_cast<std::size_t>(stop - begin));
         pos_ += static_cast<std::size_t>(stop - begin);
         if (stop != end) {
             return;
@@ -136,7 +136,7 @@ bool CsvReader::readQuoted() {
             pos_ = end_;
             continue;
         }
-        text_.append(begin, quote);
+        text_.append(begin, static_cast<std::size_t>(quote - begin));
         pos_ += static_cast<std::size_t>(quote - begin) + 1;
         // A doubled quote stands for one quote; any other quote closes the field.
         if (!atEnd() && buffer_[pos_] == '"') {

@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "gtfs/IdIndex.h"
 #include "gtfs/StopSequences.h"
 
 // What the importer keeps of a feed: routes, stops and trips, and for each trip only its
@@ -18,7 +18,6 @@ struct FeedAgency {
 };
 
 struct FeedStop {
-    std::string id;
     std::string name;
     std::string parentId;
     std::size_t row = 0;
@@ -49,12 +48,11 @@ struct FeedModel {
     std::string feedStartDate;  // feed_info.txt, YYYYMMDD, empty when absent
     std::string feedEndDate;
 
-    std::vector<FeedStop> stops;
-    std::unordered_map<std::string, std::uint32_t> stopIndex;
+    std::vector<FeedStop> stops;  // numbered as stopIds
+    IdIndex stopIds;
     std::vector<FeedRoute> routes;
-    std::unordered_map<std::string, std::uint32_t> routeIndex;
+    IdIndex routeIds;
     std::vector<FeedTrip> trips;
-    std::vector<std::string> tripIds;
-    std::unordered_map<std::string, std::uint32_t> tripIndex;
+    IdIndex tripIds;
     StopSequences sequences;
 };

@@ -44,14 +44,14 @@ bool readStops(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
     const int nameColumn = table.column("stop_name");
     const int parentColumn = table.column("parent_station");
     while (table.next()) {
-        const std::string id(table.value(idColumn));
-        const auto index = static_cast<std::uint32_t>(model.stops.size());
-        if (!model.stopIndex.emplace(id, index).second) {
+        const std::string_view id = table.value(idColumn);
+        const std::uint32_t index = model.stopIds.size();
+        if (!model.stopIds.add(id)) {
             table.warn(gtfsTexts::kDuplicateId, "stop_id",
                        formatMessage(gtfsTexts::kDuplicateIdDetail, {id}));
             continue;
         }
-        model.stops.push_back({id, std::string(table.value(nameColumn)),
+        model.stops.push_back({std::string(table.value(nameColumn)),
                                std::string(table.value(parentColumn)), table.row(), index});
     }
     if (report.failed()) {
@@ -62,13 +62,13 @@ bool readStops(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
         if (stop.parentId.empty()) {
             continue;
         }
-        const auto parent = model.stopIndex.find(stop.parentId);
-        if (parent == model.stopIndex.end()) {
+        const std::uint32_t parent = model.stopIds.find(stop.parentId);
+        if (parent == IdIndex::kMissing) {
             report.add(NoticeSeverity::Warning, gtfsTexts::kUnknownParent, "stops.txt", stop.row,
                        "parent_station",
                        formatMessage(gtfsTexts::kUnknownParentDetail, {stop.parentId}));
         } else {
-            stop.station = parent->second;
+            stop.station = parent;
         }
     }
     return true;
@@ -90,8 +90,7 @@ bool readRoutes(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
     const int typeColumn = table.column("route_type");
     while (table.next()) {
         const std::string id(table.value(idColumn));
-        const auto index = static_cast<std::uint32_t>(model.routes.size());
-        if (!model.routeIndex.emplace(id, index).second) {
+        if (!model.routeIds.add(id)) {
             table.warn(gtfsTexts::kDuplicateId, "route_id",
                        formatMessage(gtfsTexts::kDuplicateIdDetail, {id}));
             continue;
@@ -115,14 +114,14 @@ bool readTrips(const FeedFiles& feed, const TripFilter& filter, FeedModel& model
     const int directionColumn = table.column("direction_id");
     while (table.next()) {
         const std::string_view routeId = table.value(routeColumn);
-        const auto route = model.routeIndex.find(std::string(routeId));
-        if (route == model.routeIndex.end()) {
+        const std::uint32_t route = model.routeIds.find(routeId);
+        if (route == IdIndex::kMissing) {
             return table.error(
                 gtfsTexts::kUnknownRoute, "route_id",
                 formatMessage(gtfsTexts::kUnknownIdDetail, {"route_id", routeId, "routes.txt"}));
         }
         FeedTrip trip;
-        trip.route = route->second;
+        trip.route = route;
         const std::string_view direction = table.value(directionColumn);
         if (direction == "0" || direction == "1") {
             trip.direction = static_cast<std::int8_t>(direction[0] - '0');
@@ -134,15 +133,13 @@ bool readTrips(const FeedFiles& feed, const TripFilter& filter, FeedModel& model
             trip.runs =
                 filter.calendar->runsOn(std::string(table.value(serviceColumn)), filter.day);
         }
-        const std::string id(table.value(tripColumn));
-        const auto index = static_cast<std::uint32_t>(model.trips.size());
-        if (!model.tripIndex.emplace(id, index).second) {
+        const std::string_view id = table.value(tripColumn);
+        if (!model.tripIds.add(id)) {
             table.warn(gtfsTexts::kDuplicateId, "trip_id",
                        formatMessage(gtfsTexts::kDuplicateIdDetail, {id}));
             continue;
         }
         model.trips.push_back(trip);
-        model.tripIds.push_back(id);
     }
     return !report.failed();
 }

@@ -16,9 +16,10 @@ const std::string& StationNames::of(std::uint32_t stop) {
         std::string name = feedTextToGbk(record.name, TextRole::Station, place, report_);
         if (name.empty()) {
             // The input text drops empty station names, so the stop goes by its id.
-            name = feedTextToGbk(record.id, TextRole::Station, place, report_);
+            const std::string_view id = model_.stopIds.id(station);
+            name = feedTextToGbk(id, TextRole::Station, place, report_);
             report_.add(NoticeSeverity::Warning, gtfsTexts::kEmptyName, "stops.txt", record.row,
-                        "stop_name", formatMessage(gtfsTexts::kEmptyNameDetail, {record.id}));
+                        "stop_name", formatMessage(gtfsTexts::kEmptyNameDetail, {id}));
         }
         names_[station] = std::move(name);
     }

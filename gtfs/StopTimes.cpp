@@ -77,8 +77,8 @@ public:
             const std::string_view id = table_.value(tripColumn_);
             if (!inTrip || id != tripId) {
                 tripId.assign(id);
-                const auto found = model_.tripIndex.find(tripId);
-                if (found == model_.tripIndex.end()) {
+                const std::uint32_t found = model_.tripIds.find(tripId);
+                if (found == IdIndex::kMissing) {
                     table_.error(
                         gtfsTexts::kUnknownTrip, "trip_id",
                         formatMessage(gtfsTexts::kUnknownIdDetail, {"trip_id", id, "trips.txt"}));
@@ -87,7 +87,7 @@ public:
                 if (inTrip && !holdAllRows) {
                     finishTrip(model_, trip, visits, stops);
                 }
-                trip = found->second;
+                trip = found;
                 inTrip = true;
                 if (!holdAllRows && model_.trips[trip].sequence >= 0) {
                     table_.report().add(NoticeSeverity::Info, gtfsTexts::kUnsortedStopTimes, kFile,
@@ -116,12 +116,12 @@ public:
 
 private:
     bool readVisit(StopVisit& visit) {
-        stopId_.assign(table_.value(stopColumn_));
-        const auto stop = model_.stopIndex.find(stopId_);
-        if (stop == model_.stopIndex.end()) {
+        const std::string_view stopId = table_.value(stopColumn_);
+        const std::uint32_t stop = model_.stopIds.find(stopId);
+        if (stop == IdIndex::kMissing) {
             return table_.error(
                 gtfsTexts::kUnknownStop, "stop_id",
-                formatMessage(gtfsTexts::kUnknownIdDetail, {"stop_id", stopId_, "stops.txt"}));
+                formatMessage(gtfsTexts::kUnknownIdDetail, {"stop_id", stopId, "stops.txt"}));
         }
         const std::string_view order = trimmed(table_.value(orderColumn_));
         std::uint64_t number = 0;
@@ -142,7 +142,7 @@ private:
             !readTime(departureColumn_, "departure_time", departure)) {
             return false;
         }
-        visit = {static_cast<std::uint32_t>(number), stop->second,
+        visit = {static_cast<std::uint32_t>(number), stop,
                  departure != kNoTime ? departure : arrival,
                  static_cast<std::uint32_t>(table_.row())};
         return true;
@@ -164,7 +164,6 @@ private:
     int orderColumn_ = -1;
     int arrivalColumn_ = -1;
     int departureColumn_ = -1;
-    std::string stopId_;
 };
 
 }  // namespace
