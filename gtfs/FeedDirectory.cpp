@@ -52,7 +52,7 @@ private:
 std::unique_ptr<FeedFiles> openFeed(const std::string& path, std::string& problem) {
     struct stat status;
     if (stat(path.c_str(), &status) != 0) {
-        problem = path + gtfsTexts::kFeedMissing;
+        problem = gtfsTexts::kFeedMissing;
         return nullptr;
     }
     if (S_ISDIR(status.st_mode)) {

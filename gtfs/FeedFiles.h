@@ -24,7 +24,7 @@ public:
 };
 
 // Opens a feed directory, or a zip archive where the build can read one. On failure returns
-// null and sets problem to a sentence that names the path.
+// null and sets problem to why.
 std::unique_ptr<FeedFiles> openFeed(const std::string& path, std::string& problem);
 
 // The zip half of openFeed, provided by FeedZip.cpp or, in builds without libzip,

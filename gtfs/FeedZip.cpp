@@ -64,7 +64,7 @@ std::unique_ptr<FeedFiles> openFeedZip(const std::string& path, std::string& pro
     if (archive == nullptr) {
         zip_error_t reason;
         zip_error_init_with_code(&reason, error);
-        problem = path + gtfsTexts::kNotAZip + zip_error_strerror(&reason);
+        problem = std::string(gtfsTexts::kNotAZip) + zip_error_strerror(&reason);
         zip_error_fini(&reason);
         return nullptr;
     }

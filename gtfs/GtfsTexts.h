@@ -4,11 +4,11 @@
 // theirs; the detail texts follow them. All are ASCII, so they read the same in UTF-8 and GBK.
 namespace gtfsTexts {
 
-// Opening the feed; each follows the feed's path.
-inline constexpr char kFeedMissing[] = ": no such file or directory";
-inline constexpr char kNotAZip[] = ": not a readable zip archive: ";
+// Opening the feed; reported with the feed's path as the file.
+inline constexpr char kFeedMissing[] = "no such file or directory";
+inline constexpr char kNotAZip[] = "not a readable zip archive: ";
 inline constexpr char kZipUnavailable[] =
-    ": this build reads feed directories only, not zip archives; unzip the feed and give the "
+    "this build reads feed directories only, not zip archives; unzip the feed and give the "
     "directory";
 
 // Reading a file.
