@@ -81,3 +81,41 @@ TEST_F(CliCommandsTest, WrongArgumentsAreUsageErrors) {
 }
 
 }  // namespace
+
+// import as a user runs it: the text it writes converts without an error, and a broken feed
+// leaves no text behind but a report that says why.
+TEST(CliImportTest, WritesATextThatConvertsOrNothingAndAReportEitherWay) {
+    TempDir scratch;
+    const std::string feed = makeDirectory(scratch, "feed");
+    writeFile(feed + "/agency.txt", "agency_name\nCity Bus\n");
+    writeFile(feed + "/stops.txt", "stop_id,stop_name\nA,Alpha-1\nB,\"Beta, 2\"\n");
+    writeFile(feed + "/routes.txt", "route_id,route_short_name,route_type\nR,1,3\n");
+    writeFile(feed + "/trips.txt", "route_id,service_id,trip_id\nR,S,t1\nR,S,t2\n");
+    const std::string stopTimes =
+        "trip_id,stop_id,stop_sequence,departure_time\nt1,A,1,6:00:00\nt1,B,2,6:10:00\n"
+        "t2,B,1,7:00:00\nt2,A,2,7:10:00\n";
+    writeFile(feed + "/stop_times.txt", stopTimes);
+    auto run = [&](const std::string& arguments) {
+        const std::string command = std::string("'") + VELORIN_CLI + "' " + arguments +
+                                    " >/dev/null 2>'" + scratch.file("err") + "'";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    const std::string text = scratch.file("city.txt");
+    const std::string report = scratch.file("report.json");
+
+    ASSERT_EQ(run("import '" + feed + "' --utf8 -o '" + text + "' --report '" + report + "'"), 0)
+        << readFile(scratch.file("err"));
+    EXPECT_NE(readFile(text).find(u8"1,Alpha－1,6:00,6:00,Beta， 2,7:00,7:00,"), std::string::npos);
+    EXPECT_NE(readFile(report).find("\"ok\": true"), std::string::npos);
+    EXPECT_EQ(run("convert --input-encoding utf-8 '" + text + "' '" + scratch.file("db") + "'"), 0)
+        << readFile(scratch.file("err"));
+
+    std::remove(text.c_str());
+    writeFile(feed + "/stop_times.txt", stopTimes + "t3,A,1,8:00:00\n");
+    EXPECT_EQ(run("import '" + feed + "' -o '" + text + "' --report '" + report + "'"), 1);
+    EXPECT_FALSE(fileExists(text));
+    EXPECT_NE(readFile(report).find("\"kind\": \"unknown_trip\", \"file\": \"stop_times.txt\", "
+                                    "\"row\": 6, \"field\": \"trip_id\""),
+              std::string::npos);
+}
