@@ -57,8 +57,13 @@ public:
         }
 
         const std::string upField = joinStations(up);
-        const std::string first = up.empty() ? std::string() : up.front();
-        const std::string last = up.empty() ? std::string() : up.back();
+        // Data files do not keep the end stations, so a loaded route takes them from its up list.
+        const std::string first = !route_.start.station.empty() ? route_.start.station
+                                  : up.empty()                  ? std::string()
+                                                                : up.front();
+        const std::string last = !route_.terminal.station.empty() ? route_.terminal.station
+                                 : up.empty()                     ? std::string()
+                                                                  : up.back();
         const std::string_view fields[] = {route_.name,
                                            first,
                                            route_.start.firstBus,

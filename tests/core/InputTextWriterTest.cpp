@@ -57,6 +57,13 @@ TEST_F(InputTextWriterTest, WritesTheHeaderAndOneLinePerRouteInTheThreeDownForms
     EXPECT_TRUE(problems.empty());
 }
 
+TEST_F(InputTextWriterTest, ARouteWithItsOwnEndStationsKeepsThem) {
+    Route route = line("5路", {"P", "Q"}, {"R", "P"});
+    route.terminal.station = "R";
+    add(route);
+    EXPECT_NE(write().find("\n5路,P,6:00,22:00,R,6:30,22:30,"), std::string::npos);
+}
+
 TEST_F(InputTextWriterTest, APalindromeDownListInTheSameOrderIsStillOmitted) {
     add(line("5", {"P", "Q", "P"}, {"P", "Q", "P"}));
     EXPECT_NE(write().find(",P-Q-P,略,"), std::string::npos);
