@@ -2,9 +2,9 @@
 
 #include <map>
 
-#include "TestSupport.h"
 #include "gtfs/FeedImport.h"
 #include "gtfs/GtfsTime.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
