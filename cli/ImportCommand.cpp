@@ -76,7 +76,7 @@ int runImport(const CommandLine& line, const Terminal& terminal) {
         // The importer replaces what the format cannot hold, so these would be its own faults.
         for (const InputTextProblem& problem : problems) {
             terminal.err(formatMessage(cliTexts::kDumpProblem, {std::to_string(problem.line),
-                                                                    problem.route, problem.what}));
+                                                                problem.route, problem.what}));
         }
         if (line.has("--utf8")) {
             text = wideToUtf8(ansiToWide(text));
