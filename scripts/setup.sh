@@ -6,7 +6,7 @@ set -euo pipefail
 
 native=(cmake g++ make googletest libgtest-dev python3 pkg-config libzip-dev time)
 windows=(g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 xvfb xauth fonts-wqy-microhei
-         imagemagick locales python3-pil fonts-wine)
+         imagemagick locales python3-pil fonts-wine xdotool)
 fuzz=(clang-14 libclang-rt-14-dev llvm-14)
 
 case "${1:-all}" in
