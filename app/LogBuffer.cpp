@@ -76,17 +76,22 @@ std::string entryFor(LogLevel level, const char* message) {
     return entry;
 }
 
-void append(std::string& text, std::string entry, std::size_t capacity) {
+Change changeForAppend(const std::string& text, std::string entry, std::size_t capacity) {
+    Change change;
     if (entry.size() >= capacity) {
         entry.resize(characterBoundaryUpTo(entry, capacity));
-        text = std::move(entry);
-        return;
+        change.dropped = text.size();
+    } else if (text.size() + entry.size() > capacity) {
+        change.dropped = cutPosition(text, text.size() + entry.size() - capacity);
     }
-    if (text.size() + entry.size() > capacity) {
-        const std::size_t excess = text.size() + entry.size() - capacity;
-        text.erase(0, cutPosition(text, excess));
-    }
-    text += entry;
+    change.added = std::move(entry);
+    return change;
+}
+
+void append(std::string& text, std::string entry, std::size_t capacity) {
+    Change change = changeForAppend(text, std::move(entry), capacity);
+    text.erase(0, change.dropped);
+    text += change.added;
 }
 
 }  // namespace logBuffer

@@ -20,4 +20,13 @@ std::string entryFor(LogLevel level, const char* message);
 // character; the new entry is always kept (cut at its end if it alone exceeds the capacity).
 void append(std::string& text, std::string entry, std::size_t capacity = kCapacity);
 
+// What `append` does to the text, so that a box can be changed in place: the first `dropped`
+// bytes go (the whole text when the entry alone fills the capacity), then `added` follows.
+struct Change {
+    std::size_t dropped = 0;
+    std::string added;
+};
+Change changeForAppend(const std::string& text, std::string entry,
+                       std::size_t capacity = kCapacity);
+
 }  // namespace logBuffer

@@ -5,7 +5,6 @@
 #include "app/AboutDialog.h"
 #include "app/AppTexts.h"
 #include "app/Choosers.h"
-#include "app/LogBuffer.h"
 #include "app/OpenEditor.h"
 #include "app/Settings.h"
 #include "app/framework/AppModule.h"
@@ -91,6 +90,7 @@ void MainDialog::initialise(HWND window) {
     inputPathBox_.attach(GetDlgItem(window, IDE_INPUT_PATH));
     outputDirBox_.attach(GetDlgItem(window, IDE_OUTPUT_DIR));
     inputLabel_.attach(GetDlgItem(window, IDT_INPUT_LABEL));
+    logBox_.attach(GetDlgItem(window, IDE_LOG));
     database_.logSink = this;
     SetDlgItemTextA(window, IDE_OUTPUT_DIR, settings::readOutputDir().c_str());
     SetDlgItemTextA(window, IDE_INPUT_PATH, settings::readInputFile().c_str());
@@ -149,7 +149,7 @@ void MainDialog::convert() {
     std::string outputDir;
     const bool inputFits = readPath(window, IDE_INPUT_PATH, inputPath);
     const bool outputFits = readPath(window, IDE_OUTPUT_DIR, outputDir);
-    SetDlgItemTextA(window, IDE_LOG, "");
+    logBox_.clear();
     HWND convertButton = GetDlgItem(window, IDB_CONVERT);
     const bool buttonHadFocus = GetFocus() == convertButton;
     EnableWindow(convertButton, FALSE);
@@ -161,6 +161,7 @@ void MainDialog::convert() {
     } else if (database_.parse(inputPath)) {
         database_.generate(outputDir);
     }
+    logBox_.flush();
 
     EnableWindow(convertButton, TRUE);
     // A disabled button loses the keyboard focus; give it back so that the keyboard works
@@ -174,22 +175,12 @@ void MainDialog::edit() {
     std::string databaseDir;
     if (!readPath(handle(), IDE_OUTPUT_DIR, databaseDir)) {
         log(LogLevel::Error, appTexts::kDatabasePathTooLong);
-        return;
+    } else {
+        openEditor(databaseDir, database_, *this);
     }
-    openEditor(databaseDir, database_, *this);
+    logBox_.flush();
 }
 
 void MainDialog::log(LogLevel level, const char* message) {
-    HWND box = GetDlgItem(handle(), IDE_LOG);
-    if (box == nullptr) {
-        return;
-    }
-    const int length = GetWindowTextLengthA(box);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(box, text.data(), length + 1)));
-    logBuffer::append(text, logBuffer::entryFor(level, message));
-    SetWindowTextA(box, text.c_str());
-    // Repaint now, with the background behind the box (which does not erase its old text):
-    // the conversion holds the window thread until it ends.
-    repaintBehind(box);
+    logBox_.append(level, message);
 }

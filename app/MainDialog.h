@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/LogBox.h"
 #include "app/framework/DialogBase.h"
 #include "app/look/BitmapBackground.h"
 #include "app/look/FramedEdit.h"
@@ -38,6 +39,7 @@ private:
     FramedEdit inputPathBox_;
     FramedEdit outputDirBox_;
     TransparentLabel inputLabel_;
+    LogBox logBox_;
     RouteDatabase database_;
     HICON largeIcon_ = nullptr;
     HICON smallIcon_ = nullptr;

@@ -1,5 +1,5 @@
-// The main window's log box with a real edit control: past its 65,536-byte buffer it keeps
-// the newest entries.
+// The main window's log box with a real edit control: entries added in place give the text
+// that the log text rule gives, also past the 65,536-byte buffer where the oldest go.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -26,6 +26,8 @@ struct LogRun {
     MainDialog* dialog;
     int messages;
     std::string text;
+    std::string expected;  // the same messages through logBuffer::append
+    LRESULT firstVisibleLine = -1;
     bool found = false;
 };
 
@@ -38,26 +40,32 @@ DWORD WINAPI logManyMessages(void* parameter) {
     if (main == nullptr) {
         return 0;
     }
-    std::string station;
-    for (int i = 0; i < 200; ++i) {
-        station += "人民广场-";
-    }
+    const LogLevel levels[] = {LogLevel::Warning, LogLevel::Info, LogLevel::Error,
+                               static_cast<LogLevel>(7)};
     for (int i = 0; i < run->messages; ++i) {
-        // About 4,000 bytes each, so that a few dozen messages overflow the box.
-        const std::string message = station + station + "第" + std::to_string(i) + "条";
-        run->dialog->log(i % 3 == 0 ? LogLevel::Warning : LogLevel::Info, message.c_str());
+        // 900 to 4,200 bytes, odd and even, so that a few dozen messages overflow the box
+        // and its cuts fall at different places.
+        std::string message;
+        for (int stop = 0; stop < 100 + 60 * (i % 7); ++stop) {
+            message += "人民广场-";
+        }
+        message += std::string(i % 2, 'x') + "第" + std::to_string(i) + "条";
+        const LogLevel level = levels[i % 4];
+        run->dialog->log(level, message.c_str());
+        logBuffer::append(run->expected, logBuffer::entryFor(level, message.c_str()));
     }
     HWND box = GetDlgItem(main, IDE_LOG);
     const int length = GetWindowTextLengthA(box);
     run->text.assign(static_cast<std::size_t>(length) + 1, '\0');
     run->text.resize(static_cast<std::size_t>(GetWindowTextA(box, run->text.data(), length + 1)));
+    run->firstVisibleLine = SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0);
     PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
     return 0;
 }
 
-TEST(LogBox, KeepsTheNewestEntriesWhenItsBufferIsFull) {
+TEST(LogBox, HoldsTheTextOfTheLogRuleAndKeepsTheNewestEntriesWhenFull) {
     MainDialog dialog;
-    LogRun run{&dialog, 30, {}};
+    LogRun run{&dialog, 40, {}, {}};
     HANDLE worker = CreateThread(nullptr, 0, &logManyMessages, &run, 0, nullptr);
     ASSERT_NE(worker, nullptr);
     EXPECT_EQ(dialog.run(nullptr), IDCANCEL);
@@ -65,16 +73,20 @@ TEST(LogBox, KeepsTheNewestEntriesWhenItsBufferIsFull) {
     CloseHandle(worker);
 
     ASSERT_TRUE(run.found);
+    EXPECT_TRUE(run.text == run.expected)
+        << "box: " << run.text.size() << " bytes, rule: " << run.expected.size() << " bytes";
+    EXPECT_EQ(run.firstVisibleLine, 0);
     EXPECT_LE(run.text.size(), logBuffer::kCapacity);
     // Far more was logged than fits: the box is nearly full and ends with the last message.
-    EXPECT_GT(run.text.size(), logBuffer::kCapacity - 4100);
-    const std::string last = "-第29条\r\n";
+    EXPECT_GT(run.text.size(), logBuffer::kCapacity - 9000);
+    const std::string last = "x第39条\r\n";
     ASSERT_GE(run.text.size(), last.size());
     EXPECT_EQ(run.text.substr(run.text.size() - last.size()), last);
     // The oldest entries went, whole: the text starts with an entry's prefix.
     EXPECT_EQ(run.text.find("第0条"), std::string::npos);
     EXPECT_TRUE(run.text.rfind("\r\n[信息]:\t人民广场", 0) == 0 ||
-                run.text.rfind("\r\n[警告]:\t人民广场", 0) == 0);
+                run.text.rfind("\r\n[警告]:\t人民广场", 0) == 0 ||
+                run.text.rfind("\r\n[错误]:\t人民广场", 0) == 0);
 }
 
 }  // namespace
