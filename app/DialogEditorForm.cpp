@@ -53,6 +53,18 @@ std::string comboEntry(HWND combo, int index) {
     return entry;
 }
 
+std::string listEntry(HWND list, int index) {
+    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR) {
+        return {};
+    }
+    std::string entry(static_cast<std::size_t>(length) + 1, '\0');
+    const LRESULT copied =
+        SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(entry.data()));
+    entry.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
+    return entry;
+}
+
 }  // namespace
 
 std::string windowText(HWND window) {
@@ -79,8 +91,30 @@ int DialogEditorForm::routeCount() const {
     return static_cast<int>(SendMessageA(routeList(), LB_GETCOUNT, 0, 0));
 }
 
-void DialogEditorForm::clearRouteList() {
-    SendMessageA(routeList(), LB_RESETCONTENT, 0, 0);
+// The list draws nothing until the end: under Wine every change of a visible list box
+// repaints it, which made storing one line of a big city take half a minute.
+void DialogEditorForm::showRouteNames(const std::vector<std::string>& names) {
+    HWND list = routeList();
+    const LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    const int wanted = static_cast<int>(names.size());
+    int count = routeCount();
+    while (count > wanted) {
+        SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(--count), 0);
+    }
+    for (int i = 0; i < count; ++i) {
+        if (listEntry(list, i) != names[i]) {
+            SendMessageA(list, LB_DELETESTRING, static_cast<WPARAM>(i), 0);
+            SendMessageA(list, LB_INSERTSTRING, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(names[i].c_str()));
+        }
+    }
+    for (int i = count; i < wanted; ++i) {
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(names[i].c_str()));
+    }
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(top == LB_ERR ? 0 : top), 0);
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
 }
 
 void DialogEditorForm::appendRouteName(const std::string& name) {

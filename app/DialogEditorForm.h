@@ -12,7 +12,7 @@ public:
     int selectedRoute() const override;
     void selectRoute(int index) override;
     int routeCount() const override;
-    void clearRouteList() override;
+    void showRouteNames(const std::vector<std::string>& names) override;
     void appendRouteName(const std::string& name) override;
     void removeRouteEntry(int index) override;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The controls of the editor window as the editor's commands see them: the route list, the
 // text boxes and the value boxes of one route, message boxes and the command buttons. The
@@ -16,7 +17,9 @@ public:
     virtual int selectedRoute() const = 0;  // -1 when nothing is selected
     virtual void selectRoute(int index) = 0;
     virtual int routeCount() const = 0;
-    virtual void clearRouteList() = 0;
+    // Makes the list hold exactly `names`, in order, changing only the entries that differ;
+    // the scroll position stays. The selection may be lost.
+    virtual void showRouteNames(const std::vector<std::string>& names) = 0;
     virtual void appendRouteName(const std::string& name) = 0;
     virtual void removeRouteEntry(int index) = 0;
 

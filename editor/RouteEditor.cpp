@@ -169,12 +169,14 @@ void RouteEditor::refreshRouteList() {
         return;
     }
     const int selected = form_.selectedRoute();
-    form_.clearRouteList();
+    std::vector<std::string> names;
+    names.reserve(database_->routes.size());
     for (const auto& route : database_->routes) {
         if (route) {
-            form_.appendRouteName(route->name);
+            names.push_back(route->name);
         }
     }
+    form_.showRouteNames(names);
     form_.selectRoute(selected);
 }
 

@@ -16,8 +16,8 @@ public:
         selected = index >= 0 && index < routeCount() ? index : -1;
     }
     int routeCount() const override { return static_cast<int>(names.size()); }
-    void clearRouteList() override {
-        names.clear();
+    void showRouteNames(const std::vector<std::string>& shown) override {
+        names = shown;
         selected = -1;
     }
     void appendRouteName(const std::string& name) override { names.push_back(name); }
