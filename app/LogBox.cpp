@@ -5,7 +5,7 @@
 
 namespace {
 
-// Messages that come faster than this share one paint.
+// Messages that come faster than this share one change of the box and one paint.
 constexpr DWORD kPaintIntervalMilliseconds = 50;
 
 // Positions in an edit box count characters, not bytes: a GBK character of two bytes is one.
@@ -23,8 +23,7 @@ void LogBox::attach(HWND box) {
     box_ = box;
     // Text added in place obeys the box's limit, 30,000 characters unless raised.
     SendMessageA(box_, EM_SETLIMITTEXT, 0, 0);
-    text_.clear();
-    SetWindowTextA(box_, "");
+    clear();
 }
 
 void LogBox::clear() {
@@ -32,9 +31,10 @@ void LogBox::clear() {
         return;
     }
     text_.clear();
+    shown_.clear();
+    kept_ = 0;
     SetWindowTextA(box_, "");
     paintedSinceClear_ = false;
-    paintPending_ = false;
 }
 
 void LogBox::append(LogLevel level, const char* message) {
@@ -43,47 +43,52 @@ void LogBox::append(LogLevel level, const char* message) {
     }
     logBuffer::Change change =
         logBuffer::changeForAppend(text_, logBuffer::entryFor(level, message));
-    // Drawing waits for paint(): the box would otherwise scroll to each new entry and back.
-    SendMessageA(box_, WM_SETREDRAW, FALSE, 0);
-    if (change.dropped == text_.size()) {
-        SetWindowTextA(box_, change.added.c_str());
-    } else {
-        if (change.dropped > 0) {
-            SendMessageA(box_, EM_SETSEL, 0, characterCount(text_, change.dropped));
-            SendMessageA(box_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
-        }
-        // The box clamps the position to its end, which no byte count falls short of.
-        const WPARAM end = static_cast<WPARAM>(text_.size());
-        SendMessageA(box_, EM_SETSEL, end, end);
-        SendMessageA(box_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(change.added.c_str()));
-        SendMessageA(box_, EM_SETSEL, 0, 0);
-        SendMessageA(box_, EM_SCROLLCARET, 0, 0);
-    }
-    SendMessageA(box_, WM_SETREDRAW, TRUE, 0);
     text_.erase(0, change.dropped);
     text_ += change.added;
-
-    paintPending_ = true;
+    kept_ = kept_ > change.dropped ? kept_ - change.dropped : 0;
     if (!paintedSinceClear_ || GetTickCount() - lastPaint_ >= kPaintIntervalMilliseconds) {
         paint();
-    } else {
-        // Painted later: by the next message that is due, by flush, or when the window next
-        // handles its messages.
-        invalidateWithBackground(box_);
     }
 }
 
 void LogBox::flush() {
-    if (box_ != nullptr && paintPending_) {
+    if (box_ != nullptr && (kept_ != text_.size() || kept_ != shown_.size())) {
         paint();
     }
+}
+
+// Drops what went from the front of the box and adds the new entries at its end, with
+// drawing suspended: the box would otherwise scroll to the new end and back.
+void LogBox::showCollected() {
+    SendMessageA(box_, WM_SETREDRAW, FALSE, 0);
+    if (kept_ == 0) {
+        SetWindowTextA(box_, text_.c_str());
+    } else {
+        const std::size_t dropped = shown_.size() - kept_;
+        if (dropped > 0) {
+            SendMessageA(box_, EM_SETSEL, 0, characterCount(shown_, dropped));
+            SendMessageA(box_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
+        }
+        if (kept_ < text_.size()) {
+            // The box clamps the position to its end, which no byte count falls short of.
+            const WPARAM end = static_cast<WPARAM>(text_.size());
+            SendMessageA(box_, EM_SETSEL, end, end);
+            SendMessageA(box_, EM_REPLACESEL, FALSE,
+                         reinterpret_cast<LPARAM>(text_.c_str() + kept_));
+        }
+        SendMessageA(box_, EM_SETSEL, 0, 0);
+        SendMessageA(box_, EM_SCROLLCARET, 0, 0);
+    }
+    SendMessageA(box_, WM_SETREDRAW, TRUE, 0);
+    shown_ = text_;
+    kept_ = text_.size();
 }
 
 // At once, with the background behind the box (which does not erase its old text): the
 // conversion holds the window thread until it ends.
 void LogBox::paint() {
+    showCollected();
     repaintBehind(box_);
     paintedSinceClear_ = true;
-    paintPending_ = false;
     lastPaint_ = GetTickCount();
 }

@@ -22,14 +22,6 @@ void invalidateBehind(HWND control) {
     }
 }
 
-void invalidateWithBackground(HWND control) {
-    HWND parent = nullptr;
-    RECT bounds{};
-    if (rectangleInParent(control, parent, bounds)) {
-        RedrawWindow(parent, &bounds, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    }
-}
-
 void repaintBehind(HWND control) {
     HWND parent = nullptr;
     RECT bounds{};

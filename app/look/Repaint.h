@@ -8,9 +8,5 @@
 // Marks the part of the parent behind `control` for repainting, background included.
 void invalidateBehind(HWND control);
 
-// Marks the part of the parent behind `control` and the control itself for repainting, the
-// next time the window paints.
-void invalidateWithBackground(HWND control);
-
 // Repaints the part of the parent behind `control` and then the control, at once.
 void repaintBehind(HWND control);

@@ -1,10 +1,11 @@
-// The main window's log box with a real edit control: entries added in place give the text
-// that the log text rule gives, also past the 65,536-byte buffer where the oldest go.
+// The main window's log box with its real edit control: entries collected and added in place
+// give the text of the log rule, also past the 65,536-byte buffer where the oldest go.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
 
+#include "app/LogBox.h"
 #include "app/LogBuffer.h"
 #include "app/MainDialog.h"
 #include "res/resource.h"
@@ -23,7 +24,6 @@ HWND waitForMainWindow() {
 }
 
 struct LogRun {
-    MainDialog* dialog;
     int messages;
     std::string text;
     std::string expected;  // the same messages through logBuffer::append
@@ -31,8 +31,8 @@ struct LogRun {
     bool found = false;
 };
 
-// Logs from a second thread; the box's text is read and written through messages to the
-// window's own thread, as the log box does when the converter runs there.
+// Logs from a second thread into the main window's box; the box's text is read and written
+// through messages to the window's own thread.
 DWORD WINAPI logManyMessages(void* parameter) {
     auto* run = static_cast<LogRun*>(parameter);
     HWND main = waitForMainWindow();
@@ -40,6 +40,9 @@ DWORD WINAPI logManyMessages(void* parameter) {
     if (main == nullptr) {
         return 0;
     }
+    HWND box = GetDlgItem(main, IDE_LOG);
+    LogBox logBox;
+    logBox.attach(box);
     const LogLevel levels[] = {LogLevel::Warning, LogLevel::Info, LogLevel::Error,
                                static_cast<LogLevel>(7)};
     for (int i = 0; i < run->messages; ++i) {
@@ -51,10 +54,14 @@ DWORD WINAPI logManyMessages(void* parameter) {
         }
         message += std::string(i % 2, 'x') + "第" + std::to_string(i) + "条";
         const LogLevel level = levels[i % 4];
-        run->dialog->log(level, message.c_str());
+        logBox.append(level, message.c_str());
         logBuffer::append(run->expected, logBuffer::entryFor(level, message.c_str()));
+        // Now and then the box takes what was collected, whatever the clock says.
+        if (i % 5 == 2) {
+            logBox.flush();
+        }
     }
-    HWND box = GetDlgItem(main, IDE_LOG);
+    logBox.flush();
     const int length = GetWindowTextLengthA(box);
     run->text.assign(static_cast<std::size_t>(length) + 1, '\0');
     run->text.resize(static_cast<std::size_t>(GetWindowTextA(box, run->text.data(), length + 1)));
@@ -65,7 +72,7 @@ DWORD WINAPI logManyMessages(void* parameter) {
 
 TEST(LogBox, HoldsTheTextOfTheLogRuleAndKeepsTheNewestEntriesWhenFull) {
     MainDialog dialog;
-    LogRun run{&dialog, 40, {}, {}};
+    LogRun run{40, {}, {}};
     HANDLE worker = CreateThread(nullptr, 0, &logManyMessages, &run, 0, nullptr);
     ASSERT_NE(worker, nullptr);
     EXPECT_EQ(dialog.run(nullptr), IDCANCEL);
