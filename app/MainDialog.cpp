@@ -176,7 +176,7 @@ void MainDialog::edit() {
     if (!readPath(handle(), IDE_OUTPUT_DIR, databaseDir)) {
         log(LogLevel::Error, appTexts::kDatabasePathTooLong);
     } else {
-        openEditor(databaseDir, database_, *this);
+        openEditor(databaseDir, database_, *this, logBox_);
     }
     logBox_.flush();
 }

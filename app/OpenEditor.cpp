@@ -2,10 +2,13 @@
 
 #include "app/EditorDialog.h"
 
-void openEditor(const std::string& databaseDir, RouteDatabase& database, LogSink& mainSink) {
+void openEditor(const std::string& databaseDir, RouteDatabase& database, LogSink& mainSink,
+                LogBox& mainLog) {
     if (!database.load(databaseDir)) {
         return;
     }
+    // What the load reported stands in the main window while the editor is open.
+    mainLog.flush();
     EditorDialog editor(database);
     database.logSink = &editor;
     editor.run(GetActiveWindow());
