@@ -1,11 +1,15 @@
 #include "app/LogBox.h"
 
+#include <algorithm>
+
 #include "app/LogBuffer.h"
 #include "app/look/Repaint.h"
 
 namespace {
 
-// Messages that come faster than this share one change of the box and one paint.
+// Messages that come faster than this share one change of the box and one paint. When a
+// paint takes longer, the pause after it is twice that, so that the log takes at most a
+// third of the command's time.
 constexpr DWORD kPaintIntervalMilliseconds = 50;
 
 // Positions in an edit box count characters, not bytes: a GBK character of two bytes is one.
@@ -46,7 +50,8 @@ void LogBox::append(LogLevel level, const char* message) {
     text_.erase(0, change.dropped);
     text_ += change.added;
     kept_ = kept_ > change.dropped ? kept_ - change.dropped : 0;
-    if (!paintedSinceClear_ || GetTickCount() - lastPaint_ >= kPaintIntervalMilliseconds) {
+    const DWORD pause = std::max(kPaintIntervalMilliseconds, 2 * lastPaintCost_);
+    if (!paintedSinceClear_ || GetTickCount() - lastPaint_ >= pause) {
         paint();
     }
 }
@@ -87,8 +92,10 @@ void LogBox::showCollected() {
 // At once, with the background behind the box (which does not erase its old text): the
 // conversion holds the window thread until it ends.
 void LogBox::paint() {
+    const DWORD start = GetTickCount();
     showCollected();
     repaintBehind(box_);
     paintedSinceClear_ = true;
     lastPaint_ = GetTickCount();
+    lastPaintCost_ = lastPaint_ - start;
 }

@@ -11,7 +11,8 @@
 // oldest entries go when it is full, see LogBuffer.h). Under Wine every change of the box's
 // text costs milliseconds of layout, so entries are collected here and put into the box in
 // place, together, when it is painted: for the first message after `clear`, then at most every
-// 50 ms while messages come, and by `flush`. The view stays at the top.
+// 50 ms while messages come (less often when painting is slow), and by `flush`. The view stays
+// at the top.
 class LogBox {
 public:
     void attach(HWND box);
@@ -31,5 +32,6 @@ private:
     // is still to be added to the box.
     std::size_t kept_ = 0;
     bool paintedSinceClear_ = false;
-    DWORD lastPaint_ = 0;
+    DWORD lastPaint_ = 0;      // when the last paint ended
+    DWORD lastPaintCost_ = 0;  // how long it took
 };
