@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Prints how long a whole `velorin-cli convert` takes, from process start to exit, as a user
+# running it sees it: median and spread of many runs on one core, for the synthetic city at
+# the limits of the data files, a two-line city and, when the published Chengdu data is beside
+# the checkout, Chengdu.
+#   bench/cli-speed.sh [RUNS] [CHENGDU_BUS_INFO_CSV]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs="${1:-100}"
+csv="${2:-../shared/realdata/chengdu-8684/bus_info.csv}"
+
+bash scripts/setup.sh native
+cmake --preset native >/dev/null
+cmake --build --preset native --target velorin-cli velorin-synthetic-city velorin-process-timer \
+    >/dev/null
+bin=build/native
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$bin/bench/velorin-synthetic-city" "$work/limit-city.txt"
+"$bin/bench/velorin-synthetic-city" "$work/two-lines.txt" --lines 2 --stations 20 --stops 10
+inputs=("limit city (16000 stations, 4000 lines x 2 x 60 stops)" "$work/limit-city.txt"
+        "two-line city" "$work/two-lines.txt")
+if [ -f "$csv" ]; then
+    python3 bench/chengdu_to_input.py "$csv" "$work/chengdu.txt"
+    inputs+=("Chengdu" "$work/chengdu.txt")
+else
+    echo "Chengdu skipped: $csv not found"
+fi
+
+echo "velorin-cli convert, whole process, on CPU 0; load: $(cut -d' ' -f1-3 /proc/loadavg)"
+for ((i = 0; i < ${#inputs[@]}; i += 2)); do
+    printf '%s\n  ' "${inputs[i]}"
+    taskset -c 0 "$bin/bench/velorin-process-timer" "$runs" \
+        "$bin/cli/velorin-cli" convert "${inputs[i + 1]}" "$work/out"
+done
