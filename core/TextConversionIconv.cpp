@@ -66,45 +66,102 @@ char16_t userDefinedAreaUnit(unsigned lead, unsigned trail) {
     return 0;
 }
 
-struct Cp936Tables {
-    char16_t pairUnit[0xFF - 0x81][0x100] = {};  // [lead - 0x81][trail]
-    std::uint16_t unitBytes[0x10000];            // a byte, or lead << 8 | trail
+// The valid second bytes of a double-byte character, in code order.
+std::string trailBytes() {
+    std::string trails;
+    for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+        if (isTrailByte(static_cast<unsigned char>(trail))) {
+            trails.push_back(static_cast<char>(trail));
+        }
+    }
+    return trails;
+}
 
-    Cp936Tables() {
+char16_t unitAt(const std::string& utf16le, std::size_t index) {
+    return static_cast<char16_t>(static_cast<unsigned char>(utf16le[2 * index]) |
+                                 static_cast<unsigned char>(utf16le[2 * index + 1]) << 8);
+}
+
+// Sets row[trail] to iconv's code unit for every pair of lead with one of trails that iconv
+// converts to exactly one unit, leaving the others 0. One iconv call takes a whole row, going
+// on after each pair it rejects: thousands of calls of one pair each made every start slow.
+void fillRowFromIconv(Iconv& gbk, unsigned lead, const std::string& trails, char16_t* row) {
+    std::string pairs(2 * trails.size(), static_cast<char>(lead));
+    for (std::size_t i = 0; i < trails.size(); ++i) {
+        pairs[2 * i + 1] = trails[i];
+    }
+    std::string utf16;
+    std::size_t stoppedAt = 0;
+    std::size_t first = 0;
+    while (first < trails.size()) {
+        const bool ok = gbk.convert(std::string_view(pairs).substr(2 * first), utf16, stoppedAt);
+        // Every pair before the stop must have become one unit; otherwise the row goes pair
+        // by pair from here.
+        if (stoppedAt % 2 != 0 || utf16.size() != stoppedAt) {
+            break;
+        }
+        const std::size_t converted = stoppedAt / 2;
+        for (std::size_t i = 0; i < converted; ++i) {
+            row[static_cast<unsigned char>(trails[first + i])] = unitAt(utf16, i);
+        }
+        first += converted + (ok ? 0 : 1);
+    }
+    for (; first < trails.size(); ++first) {
+        if (gbk.convert(std::string_view(pairs).substr(2 * first, 2), utf16, stoppedAt) &&
+            utf16.size() == 2) {
+            row[static_cast<unsigned char>(trails[first])] = unitAt(utf16, 0);
+        }
+    }
+}
+
+// GBK to UTF-16: what every conversion into UTF-16 needs.
+struct Cp936Decoding {
+    char16_t pairUnit[0xFF - 0x81][0x100] = {};  // [lead - 0x81][trail]
+
+    Cp936Decoding() {
+        Iconv gbk("UTF-16LE", "GBK");
+        const std::string trails = trailBytes();
+        // The positions that neither GBK nor the user-defined areas assign take the
+        // private-use code points from U+E766 on, in code order.
+        char16_t nextPrivateUnit = 0xE766;
+        for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+            char16_t* row = pairUnit[lead - 0x81];
+            fillRowFromIconv(gbk, lead, trails, row);
+            for (char t : trails) {
+                const auto trail = static_cast<unsigned char>(t);
+                if (row[trail] == 0) {
+                    row[trail] = userDefinedAreaUnit(lead, trail);
+                }
+                if (row[trail] == 0) {
+                    row[trail] = nextPrivateUnit++;
+                }
+            }
+        }
+    }
+};
+
+const Cp936Decoding& decoding() {
+    static const std::unique_ptr<Cp936Decoding> instance = std::make_unique<Cp936Decoding>();
+    return *instance;
+}
+
+// UTF-16 to GBK, built from the decoding only when text is first encoded. A unit that several
+// byte sequences decode to is encoded as the first of them.
+struct Cp936Encoding {
+    std::uint16_t unitBytes[0x10000];  // a byte, or lead << 8 | trail
+
+    Cp936Encoding() {
         std::fill(std::begin(unitBytes), std::end(unitBytes), kNoBytes);
         for (unsigned b = 0; b < 0x80; ++b) {
             unitBytes[b] = static_cast<std::uint16_t>(b);
         }
         unitBytes[0x20AC] = 0x80;
         unitBytes[0xF8F5] = 0xFF;
-
-        Iconv gbk("UTF-16LE", "GBK");
-        // The positions that neither GBK nor the user-defined areas assign take the
-        // private-use code points from U+E766 on, in code order.
-        char16_t nextPrivateUnit = 0xE766;
-        std::string pair(2, '\0');
-        std::string utf16;
-        std::size_t stoppedAt = 0;
+        const Cp936Decoding& d = decoding();
         for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
             for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-                if (!isTrailByte(static_cast<unsigned char>(trail))) {
-                    continue;
-                }
-                pair[0] = static_cast<char>(lead);
-                pair[1] = static_cast<char>(trail);
-                char16_t unit = 0;
-                if (gbk.convert(pair, utf16, stoppedAt) && utf16.size() == 2) {
-                    unit = static_cast<char16_t>(static_cast<unsigned char>(utf16[0]) |
-                                                 static_cast<unsigned char>(utf16[1]) << 8);
-                }
-                if (unit == 0) {
-                    unit = userDefinedAreaUnit(lead, trail);
-                }
-                if (unit == 0) {
-                    unit = nextPrivateUnit++;
-                }
-                pairUnit[lead - 0x81][trail] = unit;
-                if (unitBytes[unit] == kNoBytes) {
+                const char16_t unit = d.pairUnit[lead - 0x81][trail];
+                if (unit != 0 && unitBytes[unit] == kNoBytes) {
                     unitBytes[unit] = static_cast<std::uint16_t>(lead << 8 | trail);
                 }
             }
@@ -112,15 +169,15 @@ struct Cp936Tables {
     }
 };
 
-const Cp936Tables& tables() {
-    static const std::unique_ptr<Cp936Tables> instance = std::make_unique<Cp936Tables>();
+const Cp936Encoding& encoding() {
+    static const std::unique_ptr<Cp936Encoding> instance = std::make_unique<Cp936Encoding>();
     return *instance;
 }
 
 // Decodes GBK the way the Windows code page does; calls emit(unit) for each code unit.
 template <typename Emit>
 void decodeGbk(std::string_view text, Emit emit) {
-    const Cp936Tables& t = tables();
+    const Cp936Decoding& t = decoding();
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto b = static_cast<unsigned char>(text[i]);
         if (b < 0x80) {
@@ -142,7 +199,7 @@ void decodeGbk(std::string_view text, Emit emit) {
 // Encodes UTF-16 units to GBK; units without a GBK form become "?". Calls emit(byte).
 template <typename Emit>
 void encodeGbk(std::u16string_view text, Emit emit) {
-    const Cp936Tables& t = tables();
+    const Cp936Encoding& t = encoding();
     for (char16_t unit : text) {
         const std::uint16_t bytes = t.unitBytes[unit];
         if (bytes == kNoBytes) {
@@ -197,7 +254,7 @@ std::string wideToAnsi(std::u16string_view text) {
 }
 
 bool wideToAnsiExact(std::u16string_view text, std::string& out, std::size_t& badIndex) {
-    const Cp936Tables& t = tables();
+    const Cp936Encoding& t = encoding();
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (t.unitBytes[text[i]] == kNoBytes) {
             badIndex = i;
