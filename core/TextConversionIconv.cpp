@@ -4,6 +4,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -36,19 +37,21 @@ public:
     // Converts all of input; false when iconv stops at a byte it cannot convert.
     bool convert(std::string_view input, std::string& output, std::size_t& stoppedAt) {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        output.assign(input.size() * 4 + 8, '\0');
+        // Kept from call to call: clearing a new buffer each time cost more than converting.
+        buffer_.resize(std::max(buffer_.size(), input.size() * 4 + 8));
         char* in = const_cast<char*>(input.data());
         std::size_t inLeft = input.size();
-        char* out = output.data();
-        std::size_t outLeft = output.size();
+        char* out = buffer_.data();
+        std::size_t outLeft = buffer_.size();
         const bool ok = iconv(cd_, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
-        output.resize(output.size() - outLeft);
+        output.assign(buffer_.data(), buffer_.size() - outLeft);
         stoppedAt = input.size() - inLeft;
         return ok && inLeft == 0;
     }
 
 private:
     iconv_t cd_;
+    std::vector<char> buffer_;
 };
 
 // The Windows code page maps its three user-defined areas to private-use code points in order.
