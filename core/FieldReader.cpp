@@ -1,5 +1,7 @@
 #include "core/FieldReader.h"
 
+#include <algorithm>
+
 Field readField(std::string_view& cursor, char delimiter) {
     Field field;
     const std::size_t start = cursor.find_first_not_of(' ');
@@ -20,11 +22,12 @@ Field readField(std::string_view& cursor, char delimiter) {
         text = text.substr(0, kMaxFieldBytes);
         field.truncated = true;
     }
-    field.text.assign(text);
+    field.text = text;
     return field;
 }
 
 void splitStations(std::string_view field, std::vector<std::string>& list) {
+    list.reserve(list.size() + std::count(field.begin(), field.end(), '-') + 1);
     while (!field.empty()) {
         const std::size_t dash = field.find('-');
         const std::string_view piece = field.substr(0, dash);

@@ -7,8 +7,9 @@
 
 inline constexpr std::size_t kMaxFieldBytes = 2047;
 
+// The text is a view into the line that was read.
 struct Field {
-    std::string text;
+    std::string_view text;
     bool endedAtDelimiter = false;
     bool truncated = false;  // the field was longer than kMaxFieldBytes and was cut
 };

@@ -1,24 +1,27 @@
 #include "core/InputLines.h"
 
-InputLines::InputLines(std::string_view content) {
-    const std::size_t end = content.find('\x1A');
-    if (end != std::string_view::npos) {
-        content = content.substr(0, end);
+#include <algorithm>
+
+InputLines::InputLines(std::string_view content) : text_(content.substr(0, content.find('\x1A'))) {
+    std::size_t crlf = text_.find("\r\n");
+    if (crlf == std::string_view::npos) {
+        return;
     }
-    text_.reserve(content.size());
-    for (std::size_t i = 0; i < content.size(); ++i) {
-        if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n') {
-            continue;
-        }
-        text_.push_back(content[i]);
+    withoutCarriageReturns_.reserve(text_.size());
+    std::size_t start = 0;
+    for (; crlf != std::string_view::npos; crlf = text_.find("\r\n", start)) {
+        withoutCarriageReturns_.append(text_.substr(start, crlf - start));
+        start = crlf + 1;
     }
+    withoutCarriageReturns_.append(text_.substr(start));
+    text_ = withoutCarriageReturns_;
 }
 
 bool InputLines::next(std::string_view& piece) {
     if (position_ >= text_.size()) {
         return false;
     }
-    const std::string_view rest = std::string_view(text_).substr(position_);
+    const std::string_view rest = text_.substr(position_);
     std::size_t length = std::min(rest.size(), kMaxPiece);
     const std::size_t lineFeed = rest.substr(0, length).find('\n');
     if (lineFeed != std::string_view::npos) {

@@ -11,14 +11,19 @@ class InputLines {
 public:
     static constexpr std::size_t kMaxPiece = 4095;
 
+    // The pieces are views into content, which must outlive the reader, unless content holds
+    // a CR before an LF: then they are views into a copy without those CRs.
     explicit InputLines(std::string_view content);
+    InputLines(const InputLines&) = delete;
+    InputLines& operator=(const InputLines&) = delete;
 
     // The next piece, or false at the end of the text. A piece is cut at a NUL byte, as
     // the C string functions that handle it would see it.
     bool next(std::string_view& piece);
 
 private:
-    std::string text_;
+    std::string withoutCarriageReturns_;
+    std::string_view text_;
     std::size_t position_ = 0;
 };
 

@@ -12,7 +12,7 @@ std::vector<std::string> fieldsOf(std::string_view line,
     std::vector<std::string> fields;
     while (!line.empty()) {
         const Field field = readField(line, ',');
-        fields.push_back(field.text);
+        fields.emplace_back(field.text);
         if (endedAtComma != nullptr) {
             endedAtComma->push_back(field.endedAtDelimiter);
         }
