@@ -5,13 +5,14 @@
 #include "core/CoreTexts.h"
 #include "core/DataFormat.h"
 #include "core/TextConversion.h"
+#include "core/TripText.h"
 
 namespace {
 
 constexpr std::size_t kWarnAtCount = 128;
 constexpr int kHeaderBytes = 3;
 
-void appendNumberList(std::string& out, const std::vector<int>& numbers) {
+void appendNumberList(std::string& out, NumberList numbers) {
     appendTwoByteNumber(out, static_cast<int>(numbers.size() * 2));
     for (int n : numbers) {
         appendTwoByteNumber(out, n);
@@ -27,10 +28,40 @@ void warn(LogSink& log, const std::string& text) {
     log.log(LogLevel::Warning, text.c_str());
 }
 
+std::string upText(const Route& route) {
+    std::string text;
+    upTripText(route, text);
+    return text;
+}
+
+std::string downText(const Route& route) {
+    std::string text;
+    downTripText(route, text);
+    return text;
+}
+
+std::size_t listBytes(std::size_t entries) {
+    return 2 + 2 * entries;
+}
+
+std::size_t countedTextBytes(std::u16string_view text) {
+    return 2 + 2 * text.size();
+}
+
 }  // namespace
 
 StationFiles buildStationFiles(const DatabaseLayout& layout, LogSink& log) {
     StationFiles files;
+    std::size_t indexBytes = 2;
+    std::size_t tripsBytes = kHeaderBytes;
+    for (const StationPlan& station : layout.stations) {
+        if (station.converts) {
+            indexBytes += countedTextBytes(station.wideName) + 3;
+            tripsBytes += listBytes(station.trips.size());
+        }
+    }
+    files.stationIndex.reserve(indexBytes);
+    files.stationTrips.reserve(tripsBytes);
     files.stationTrips.assign(kHeaderBytes, '\0');
     appendTwoByteNumber(files.stationIndex, static_cast<int>(layout.writtenStationCount));
     for (const StationPlan& station : layout.stations) {
@@ -52,6 +83,14 @@ StationFiles buildStationFiles(const DatabaseLayout& layout, LogSink& log) {
 
 TripFiles buildTripFiles(const DatabaseLayout& layout, LogSink& log) {
     TripFiles files;
+    std::size_t indexBytes = 2;
+    std::size_t stationsBytes = kHeaderBytes;
+    for (const TripPlan& trip : layout.trips) {
+        indexBytes += countedTextBytes(trip.wideText) + 3;
+        stationsBytes += listBytes(trip.stations.size());
+    }
+    files.tripIndex.reserve(indexBytes);
+    files.tripStations.reserve(stationsBytes);
     files.tripStations.assign(kHeaderBytes, '\0');
     appendTwoByteNumber(files.tripIndex, static_cast<int>(layout.trips.size()));
 
@@ -65,19 +104,19 @@ TripFiles buildTripFiles(const DatabaseLayout& layout, LogSink& log) {
         const Route& route = *plan.route;
         if (!plan.upConverts) {
             warn(log, coreTexts::kUpTripConvertFailed);
-            warn(log, plan.upText);
+            warn(log, upText(route));
             continue;
         }
         if (route.hasDownDirection() && !plan.downConverts) {
             warn(log, coreTexts::kDownTripConvertFailed);
-            warn(log, plan.downText);
+            warn(log, downText(route));
             continue;
         }
 
         const TripPlan& up = layout.trips[plan.upTrip];
         if (up.wideText.size() >= kWarnAtCount) {
             warn(log, coreTexts::kTripTextTooLong);
-            warn(log, plan.upText);
+            warn(log, upText(route));
         }
         if (route.upStations.size() >= kWarnAtCount) {
             warn(log, route.name);
@@ -90,7 +129,7 @@ TripFiles buildTripFiles(const DatabaseLayout& layout, LogSink& log) {
 
         const TripPlan& down = layout.trips[plan.upTrip + 1];
         if (down.wideText.size() >= kWarnAtCount) {
-            warn(log, plan.downText);
+            warn(log, downText(route));
             warn(log, coreTexts::kTripTextTooLong);
         }
         if (route.downStations.size() >= kWarnAtCount) {

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/NumberList.h"
 #include "core/Route.h"
 
 // What the four binary data files will hold, worked out before anything is written. A station
@@ -15,35 +16,40 @@
 struct StationPlan {
     std::string_view name;
     bool converts = false;
-    std::u16string wideName;
-    std::vector<int> trips;  // ascending trip numbers of the trips that stop here
+    std::u16string_view wideName;
+    NumberList trips;  // ascending trip numbers of the trips that stop here
 };
 
 struct TripPlan {
-    std::u16string wideText;
-    std::vector<int> stations;  // station numbers in travel order, left-out stations skipped
+    std::u16string_view wideText;
+    NumberList stations;  // station numbers in travel order, left-out stations skipped
 };
 
 struct RoutePlan {
     const Route* route = nullptr;
-    std::string upText;
-    std::string downText;  // empty for a one-direction route
     bool upConverts = false;
     bool downConverts = false;
     int upTrip = -1;  // trip number; the down trip follows it. -1 when the route is left out
 };
 
-struct DatabaseLayout {
+// The texts and lists of the plans are views into arrays that the layout keeps, one for each
+// kind: a city at the limits has half a million list entries and tens of thousands of texts.
+class DatabaseLayout {
+public:
     std::vector<StationPlan> stations;  // every distinct name, in byte order
     std::vector<RoutePlan> routes;      // one per non-empty route reference, in order
     std::vector<TripPlan> trips;        // the trips that are written, in trip-number order
     std::size_t writtenStationCount = 0;
 
     explicit DatabaseLayout(const std::vector<std::unique_ptr<Route>>& routes);
+    DatabaseLayout(const DatabaseLayout&) = delete;
+    DatabaseLayout& operator=(const DatabaseLayout&) = delete;
+
+private:
+    std::u16string wideTexts_;
+    std::vector<int> tripStations_;
+    std::vector<int> stationTrips_;
 };
 
 // Capacity, in UTF-16 code units with the terminator, of a station name or trip text record.
 inline constexpr std::size_t kRecordTextCapacity = 512;
-
-// Converts a GBK text for a record; false when it needs more than kRecordTextCapacity units.
-bool convertRecordText(const std::string& text, std::u16string& wide);

@@ -2,18 +2,22 @@
 
 namespace {
 
-std::string joinTripText(const std::string& name, const RouteEnd& from, const Route& route) {
-    return name + "," + from.firstBus + "," + from.lastBus + "," + route.lineType + "," +
-           route.extraInfo;
+void joinTripText(const Route& route, const char* suffix, const RouteEnd& from, std::string& out) {
+    out.assign(route.name);
+    out.append(suffix);
+    for (const std::string* part :
+         {&from.firstBus, &from.lastBus, &route.lineType, &route.extraInfo}) {
+        out.push_back(',');
+        out.append(*part);
+    }
 }
 
 }  // namespace
 
-std::string upTripText(const Route& route) {
-    return joinTripText(route.hasDownDirection() ? route.name + "a" : route.name, route.start,
-                        route);
+void upTripText(const Route& route, std::string& out) {
+    joinTripText(route, route.hasDownDirection() ? "a" : "", route.start, out);
 }
 
-std::string downTripText(const Route& route) {
-    return joinTripText(route.name + "b", route.terminal, route);
+void downTripText(const Route& route, std::string& out) {
+    joinTripText(route, "b", route.terminal, out);
 }

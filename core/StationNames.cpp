@@ -1,0 +1,84 @@
+#include "core/StationNames.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t kFirstSlotCount = 1024;
+
+// Eight bytes at a time, as names are a few characters long; the order of the bytes within a
+// word does not matter, only that equal names hash alike.
+std::uint32_t hashOf(std::string_view name) {
+    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15u;
+    std::uint64_t hash = name.size() * kMultiplier;
+    while (!name.empty()) {
+        std::uint64_t word = 0;
+        const std::size_t length = std::min<std::size_t>(name.size(), sizeof word);
+        std::memcpy(&word, name.data(), length);
+        name.remove_prefix(length);
+        hash = (hash ^ word) * kMultiplier;
+        hash ^= hash >> 29;
+    }
+    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+}
+
+}  // namespace
+
+void StationNames::number(const std::vector<std::string_view>& names, int* numbers) {
+    // At most half full, so that probe runs stay short.
+    while (2 * (names_.size() + names.size()) > slots_.size()) {
+        grow();
+    }
+    const std::size_t mask = slots_.size() - 1;
+    hashes_.resize(names.size());
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        hashes_[k] = hashOf(names[k]);
+        __builtin_prefetch(&slots_[hashes_[k] & mask]);
+    }
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        const Slot& home = slots_[hashes_[k] & mask];
+        if (home.number >= 0) {
+            __builtin_prefetch(copiedBytes_.data() + home.copyAt);
+        }
+    }
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        numbers[k] = number(names[k], hashes_[k]);
+    }
+}
+
+int StationNames::number(std::string_view name, std::uint32_t hash) {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        Slot& slot = slots_[i];
+        if (slot.number < 0) {
+            slot = {hash, static_cast<std::int32_t>(names_.size()),
+                    static_cast<std::uint32_t>(copiedBytes_.size()),
+                    static_cast<std::uint32_t>(name.size())};
+            names_.push_back(name);
+            copyAt_.push_back(slot.copyAt);
+            copiedBytes_.append(name);
+            return slot.number;
+        }
+        if (slot.hash == hash && slot.length == name.size() &&
+            std::memcmp(copiedBytes_.data() + slot.copyAt, name.data(), name.size()) == 0) {
+            return slot.number;
+        }
+    }
+}
+
+void StationNames::grow() {
+    std::vector<Slot> old(slots_.empty() ? kFirstSlotCount : 2 * slots_.size());
+    old.swap(slots_);
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.number < 0) {
+            continue;
+        }
+        std::size_t i = slot.hash & mask;
+        while (slots_[i].number >= 0) {
+            i = (i + 1) & mask;
+        }
+        slots_[i] = slot;
+    }
+}

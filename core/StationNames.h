@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Gives each distinct name a number in order of first appearance. A hash table of its own
+// with open addressing, whose slots say where a copy of their name lies in one array: half a
+// million lookups are the generator's main work, and with a node-based map, or with the names
+// compared where they lie in the routes, most of it went to cache misses. A whole list is
+// looked up at once so that the memory of all its lookups is fetched in parallel.
+class StationNames {
+public:
+    // Sets numbers[k] to the number of names[k], the next unused one for a name that is new.
+    // The texts must outlive the table.
+    void number(const std::vector<std::string_view>& names, int* numbers);
+
+    std::size_t size() const { return names_.size(); }
+    // The text that was passed to number() when the name was new.
+    std::string_view name(int number) const { return names_[number]; }
+    // The table's own copy of the name, valid until the next call of number(); comparing the
+    // copies, which lie side by side, is much faster than comparing the names.
+    std::string_view copy(int number) const {
+        return std::string_view(copiedBytes_).substr(copyAt_[number], names_[number].size());
+    }
+
+private:
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::int32_t number = -1;  // -1: empty
+        std::uint32_t copyAt = 0;  // the copy of the name in copiedBytes_
+        std::uint32_t length = 0;
+    };
+
+    int number(std::string_view name, std::uint32_t hash);
+    void grow();
+
+    std::vector<std::string_view> names_;
+    std::string copiedBytes_;
+    std::vector<std::uint32_t> copyAt_;  // by number
+    std::vector<Slot> slots_;
+    std::vector<std::uint32_t> hashes_;  // of the names being numbered
+};
