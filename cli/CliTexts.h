@@ -30,11 +30,13 @@ inline constexpr char kUsage[] =
     "options of every command:\n"
     "  --output-encoding gbk|utf-8  encoding of what is printed (default: the terminal's)\n"
     "  --help                       show this text\n"
+    "  --version                    show the version\n"
     "\n"
     "Messages are printed with their level: [错误] error, [警告] warning, [信息] information.\n"
     "The exit status is 0 on success, 1 when the conversion, the loading or the import failed or\n"
     "logged an error or check found a problem, and 2 for a wrong command line.\n";
 
+inline constexpr char kVersionPrefix[] = "velorin-cli ";
 inline constexpr char kErrorPrefix[] = "velorin-cli: ";
 inline constexpr char kUnknownCommand[] = "unknown command: ";
 inline constexpr char kUnknownOption[] = "unknown option: ";

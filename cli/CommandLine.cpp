@@ -19,6 +19,8 @@ CommandLine CommandLine::parse(int argc, char** argv, const std::vector<std::str
             onlyArguments = true;
         } else if (word == "--help" || word == "-h") {
             line.help = true;
+        } else if (word == "--version") {
+            line.version = true;
         } else if (contains(valued, word)) {
             if (i + 1 >= argc) {
                 line.error = cliTexts::kMissingValue + word;

@@ -11,6 +11,7 @@ struct CommandLine {
     std::vector<std::string> arguments;
     std::map<std::string, std::string> options;
     bool help = false;
+    bool version = false;
     std::string error;  // why the command line is wrong, empty when it is not
 
     static CommandLine parse(int argc, char** argv, const std::vector<std::string>& valued,

@@ -9,6 +9,7 @@
 #include "cli/DumpCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/Terminal.h"
+#include "res/Version.h"
 
 namespace {
 
@@ -43,6 +44,10 @@ int main(int argc, char** argv) {
     }
     if (!line.error.empty()) {
         return usageError(terminal, line.error);
+    }
+    if (line.version) {
+        terminal.out(std::string(cliTexts::kVersionPrefix) + VELORIN_VERSION + "\n");
+        return 0;
     }
     if (line.help || line.command.empty()) {
         terminal.out(cliTexts::kUsage);

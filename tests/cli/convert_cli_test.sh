@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Drives velorin-cli convert as a user would from a terminal.
-#   convert_cli_test.sh VELORIN_CLI EXAMPLE_GBK_TXT
+#   convert_cli_test.sh VELORIN_CLI EXAMPLE_GBK_TXT VERSION
 set -u
 cli=$1
 example=$2
+version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -34,6 +35,8 @@ five_files() { [ "$(cd "$1" && ls | tr '\n' ' ')" = "readme.txt s.d s.i t.d t.i 
 check "--help" run 0 --help
 check "--help prints the commands" grep -q "convert INPUT OUTDIR" "$work/out.txt"
 check "no command" run 2
+check "--version" run 0 --version
+check "--version prints the project's version" test "$(cat "$work/out.txt")" = "velorin-cli $version"
 check "unknown command" run 2 frobnicate
 check "unknown command named" grep -q "unknown command: frobnicate" "$work/err.txt"
 check "missing argument" run 2 convert "$example"
