@@ -2,18 +2,21 @@
 # Installs the Debian packages velorin needs, only those that are missing.
 #   scripts/setup.sh            everything: native build, Windows build under Wine, fuzzing
 #   scripts/setup.sh native     only what the native build and its tests need
+#   scripts/setup.sh package    only what scripts/package.sh needs
 set -euo pipefail
 
 native=(cmake g++ make googletest libgtest-dev python3 pkg-config libzip-dev time)
 windows=(g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 xvfb xauth fonts-wqy-microhei
-         imagemagick locales python3-pil fonts-wine xdotool)
+         imagemagick locales python3-pil fonts-wine zip unzip xdotool)
+release=(cmake make g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 zip)
 fuzz=(clang-14 libclang-rt-14-dev llvm-14)
 
 case "${1:-all}" in
     native) wanted=("${native[@]}") ;;
+    package) wanted=("${release[@]}") ;;
     windows) wanted=("${native[@]}" "${windows[@]}") ;;
     all) wanted=("${native[@]}" "${windows[@]}" "${fuzz[@]}") ;;
-    *) echo "usage: $0 [native|windows|all]" >&2; exit 2 ;;
+    *) echo "usage: $0 [native|package|windows|all]" >&2; exit 2 ;;
 esac
 
 missing=()
