@@ -1,11 +1,18 @@
 #include "cli/CheckCommand.h"
 
 #include "cli/CliTexts.h"
+#include "cli/TerminalLog.h"
 #include "core/MessageFormat.h"
+#include "core/SaveRecovery.h"
 #include "datafiles/DatabaseCheck.h"
 
 int runCheck(const CommandLine& line, const Terminal& terminal) {
-    const CheckReport report = checkDatabaseDirectory(line.arguments[0]);
+    const std::string& directory = line.arguments[0];
+    TerminalLog log(terminal);
+    if (!recoverInterruptedSave(directory, realFileSystem(), log)) {
+        return 1;
+    }
+    const CheckReport report = checkDatabaseDirectory(directory);
     for (const CheckProblem& problem : report.problems) {
         terminal.out(formatMessage(cliTexts::kCheckProblem,
                                    {problem.file, std::to_string(problem.offset), problem.text}));

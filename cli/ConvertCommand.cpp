@@ -1,8 +1,5 @@
 #include "cli/ConvertCommand.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "cli/CliTexts.h"
 #include "cli/TerminalLog.h"
 #include "cli/Utf8Input.h"
@@ -10,20 +7,11 @@
 
 namespace {
 
-bool readFile(const std::string& path, std::string& content) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return false;
-    }
-    content.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return true;
-}
-
 // Parses a UTF-8 input after converting it to GBK; a file that cannot be read goes to the
 // ordinary parse, which reports it.
 bool parseUtf8(RouteDatabase& database, const std::string& path, const Terminal& terminal) {
     std::string utf8;
-    if (!readFile(path, utf8)) {
+    if (!database.fileSystem->readFile(path, utf8)) {
         return database.parse(path);
     }
     std::string gbk;

@@ -4,10 +4,11 @@
 
 #include "cli/CliTexts.h"
 #include "cli/TerminalLog.h"
+#include "core/CoreTexts.h"
 #include "core/DataFiles.h"
+#include "core/FileSystem.h"
 #include "core/InputTextWriter.h"
 #include "core/MessageFormat.h"
-#include "core/StagedFiles.h"
 #include "core/TextConversion.h"
 #include "gtfs/FeedImport.h"
 #include "gtfs/GtfsTexts.h"
@@ -34,14 +35,18 @@ std::string utf8ToGbk(const std::string& utf8) {
     return utf8ToWide(utf8, wide) ? wideToAnsi(wide) : utf8;
 }
 
-// Writes the file beside its final place and moves it there once complete, so that a failed
-// write leaves no partial file.
+// Writes the file beside its final place, flushed to the disk, and moves it there in one step,
+// so that a failed or interrupted write never leaves a partial file under the final name.
 bool writeOutput(const std::string& path, const std::string& bytes, LogSink& log) {
-    const std::size_t slash = path.find_last_of(dataFiles::kPathSeparator == '/' ? "/" : "/\\");
-    const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    StagedFiles files(directory, log);
-    return files.stage(name.c_str(), bytes) && files.commit();
+    FileSystem& fileSystem = realFileSystem();
+    const std::string staged = path + dataFiles::kStagedSuffix;
+    if (fileSystem.writeFile(staged, bytes) && fileSystem.moveFile(staged, path)) {
+        return true;
+    }
+    log.log(LogLevel::Error,
+            formatMessage(coreTexts::kCannotWriteFile, {path, fileSystem.lastError()}).c_str());
+    fileSystem.removeFile(staged);
+    return false;
 }
 
 bool writeReport(const std::string& path, const std::string& json) {

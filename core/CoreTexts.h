@@ -41,7 +41,26 @@ inline constexpr char kFileTooLong[] = "文件%s的长度%s字节超过了数据
 inline constexpr char kNothingWritten[] = "数据超出了数据文件格式的上限，没有写入任何文件";
 // Filled with the path and the system's reason.
 inline constexpr char kCannotWriteFile[] = "无法写入文件%s: %s";
+inline constexpr char kCannotReplaceFile[] = "无法替换文件%s: %s";
+inline constexpr char kCannotSyncDirectory[] = "无法把目录%s的改动写入磁盘: %s";
 inline constexpr char kFilesUnchanged[] = "数据文件没有生成，目录中原有的文件保持不变";
+// The save is complete; filled with the path of the previous file and the system's reason.
+inline constexpr char kCannotRemovePrevious[] = "无法删除旧文件%s: %s，下次使用这个目录时再删除";
+
+// Finishing or undoing a save that was interrupted, before a directory is used. Filled with
+// the directory.
+inline constexpr char kRecoveryFinished[] =
+    "发现上次没有完成的保存，已按保存记录换上它写好的全部新数据文件: %s";
+inline constexpr char kRecoveryUndone[] =
+    "发现上次没有完成的保存，已删除它的临时文件，原有的数据文件保持不变: %s";
+inline constexpr char kRecoveryPreviousRestored[] =
+    "发现上次没有完成的保存，已放回原有的数据文件并删除临时文件: %s";
+inline constexpr char kRecoveryPreviousRemoved[] =
+    "发现上次保存留下的旧文件，新的数据文件已经完整，已删除旧文件: %s";
+// Filled with the directory, the file and the reason.
+inline constexpr char kRecoveryFailed[] =
+    "无法恢复目录%s中上次没有完成的保存，文件保持原样。%s: %s";
+inline constexpr char kJournalDoesNotMatch[] = "与保存记录不符";
 
 // Writing routes back as input text: what the input format cannot say.
 inline constexpr char kInputTextHeaderValue[] =

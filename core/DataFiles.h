@@ -10,6 +10,15 @@ inline constexpr char kStationIndex[] = "s.i";
 inline constexpr char kStationTrips[] = "s.d";
 inline constexpr char kTripIndex[] = "t.i";
 inline constexpr char kTripStations[] = "t.d";
+inline constexpr const char* kAll[] = {kStationTrips, kStationIndex, kTripStations, kTripIndex,
+                                       kReadme};
+
+// The names a save uses beside the five: each new file first goes under its name with the
+// staged suffix, each previous file waits under its name with the previous suffix until the
+// save is complete, and the journal names the set being moved into place.
+inline constexpr char kStagedSuffix[] = ".velorin-new";
+inline constexpr char kPreviousSuffix[] = ".velorin-old";
+inline constexpr char kSaveJournal[] = "velorin-save.journal";
 
 #ifdef _WIN32
 inline constexpr char kPathSeparator = '\\';

@@ -1,7 +1,115 @@
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "core/FileSystem.h"
 
-void createDirectory(const std::string& path) {
-    mkdir(path.c_str(), 0777);
+namespace {
+
+class PosixFileSystem final : public FileSystem {
+public:
+    bool readFile(const std::string& path, std::string& content) override {
+        const int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (file < 0) {
+            return failed();
+        }
+        struct stat status {};
+        if (fstat(file, &status) != 0 || S_ISDIR(status.st_mode)) {
+            const int error = S_ISDIR(status.st_mode) ? EISDIR : errno;
+            close(file);
+            return failed(error);
+        }
+        content.clear();
+        char buffer[65536];
+        for (;;) {
+            const ssize_t got = read(file, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got < 0) {
+                const int error = errno;
+                close(file);
+                return failed(error);
+            }
+            if (got == 0) {
+                break;
+            }
+            content.append(buffer, static_cast<std::size_t>(got));
+        }
+        close(file);
+        return true;
+    }
+
+    bool writeFile(const std::string& path, std::string_view bytes) override {
+        const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        if (file < 0) {
+            return failed();
+        }
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t written = write(file, bytes.data() + done, bytes.size() - done);
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written < 0) {
+                const int error = errno;
+                close(file);
+                return failed(error);
+            }
+            done += static_cast<std::size_t>(written);
+        }
+        if (fsync(file) != 0) {
+            const int error = errno;
+            close(file);
+            return failed(error);
+        }
+        return close(file) == 0 || failed();
+    }
+
+    bool moveFile(const std::string& from, const std::string& to) override {
+        return std::rename(from.c_str(), to.c_str()) == 0 || failed();
+    }
+
+    bool removeFile(const std::string& path) override {
+        return unlink(path.c_str()) == 0 || failed();
+    }
+
+    bool syncDirectory(const std::string& directory) override {
+        const int handle = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (handle < 0) {
+            return failed();
+        }
+        const bool synced = fsync(handle) == 0;
+        const int error = errno;
+        close(handle);
+        return synced || failed(error);
+    }
+
+    bool exists(const std::string& path) override {
+        struct stat status {};
+        return lstat(path.c_str(), &status) == 0;
+    }
+
+    void createDirectory(const std::string& path) override { mkdir(path.c_str(), 0777); }
+
+    std::string lastError() const override { return std::strerror(error_); }
+
+private:
+    bool failed(int error = errno) {
+        error_ = error;
+        return false;
+    }
+
+    int error_ = 0;
+};
+
+}  // namespace
+
+FileSystem& realFileSystem() {
+    static PosixFileSystem fileSystem;
+    return fileSystem;
 }

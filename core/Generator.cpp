@@ -4,10 +4,10 @@
 #include "core/DataFileBuilder.h"
 #include "core/DataFiles.h"
 #include "core/DatabaseLayout.h"
-#include "core/FileSystem.h"
+#include "core/FileSetCommit.h"
 #include "core/FormatLimits.h"
 #include "core/RouteDatabase.h"
-#include "core/StagedFiles.h"
+#include "core/SaveRecovery.h"
 
 void RouteDatabase::generate(const std::string& directory) {
     if (!directory.empty()) {
@@ -18,7 +18,10 @@ void RouteDatabase::generate(const std::string& directory) {
         log(LogLevel::Error, coreTexts::kNoOutputDirectory);
         return;
     }
-    createDirectory(outputDir);
+    fileSystem->createDirectory(outputDir);
+    if (!recoverInterruptedSave(outputDir, *fileSystem, *this)) {
+        return;
+    }
     log(LogLevel::Info, coreTexts::kGeneratingData);
 
     const DatabaseLayout layout(routes);
@@ -27,7 +30,7 @@ void RouteDatabase::generate(const std::string& directory) {
         return;
     }
 
-    StagedFiles files(outputDir, *this);
+    FileSetCommit files(outputDir, *fileSystem, *this);
     const StationFiles stationFiles = buildStationFiles(layout, *this);
     if (!files.stage(dataFiles::kStationTrips, stationFiles.stationTrips) ||
         !files.stage(dataFiles::kStationIndex, stationFiles.stationIndex)) {

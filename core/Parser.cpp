@@ -1,8 +1,5 @@
 // Reading an input text file: the header part with its markers, then one route per line.
 
-#include <fstream>
-#include <iterator>
-
 #include "core/CoreTexts.h"
 #include "core/FieldReader.h"
 #include "core/InputLines.h"
@@ -80,26 +77,6 @@ bool readHeaderPart(InputLines& lines, DatabaseHeader& header) {
             line = value;
         }
     }
-}
-
-// Reads the file in one piece when its size is known, else (a pipe) byte by byte; false
-// when it cannot be opened.
-bool readWholeFile(const std::string& path, std::string& content) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return false;
-    }
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    file.seekg(0);
-    if (size > 0 && file) {
-        content.resize(static_cast<std::size_t>(size));
-        file.read(content.data(), size);
-        content.resize(static_cast<std::size_t>(file.gcount()));
-    }
-    file.clear();
-    content.append(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return true;
 }
 
 std::vector<std::string> reversed(const std::vector<std::string>& list) {
@@ -182,7 +159,7 @@ void RouteDatabase::beginParse(const std::string& path) {
 bool RouteDatabase::parse(const std::string& path) {
     beginParse(path);
     std::string content;
-    if (!readWholeFile(path, content)) {
+    if (!fileSystem->readFile(path, content)) {
         log(LogLevel::Error, coreTexts::kInputFileNotFound);
         return false;
     }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/FileSystem.h"
 #include "core/LogSink.h"
 #include "core/Route.h"
 
@@ -14,6 +15,8 @@
 class RouteDatabase : public LogSink {
 public:
     LogSink* logSink = nullptr;
+    // Where the files are read and written; a test puts a failing one here.
+    FileSystem* fileSystem = &realFileSystem();
     std::string inputPath;
     std::string outputDir;
     std::vector<std::unique_ptr<Route>> routes;

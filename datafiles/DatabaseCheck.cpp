@@ -1,10 +1,8 @@
 #include "datafiles/DatabaseCheck.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "core/ByteReader.h"
 #include "core/DataFiles.h"
+#include "core/FileSystem.h"
 #include "core/MessageFormat.h"
 #include "core/TextConversion.h"
 #include "datafiles/DataFilesTexts.h"
@@ -341,11 +339,6 @@ CheckReport checkDataFiles(const DataFileSource& source) {
 
 CheckReport checkDatabaseDirectory(const std::string& directory) {
     return checkDataFiles([&](const char* name, std::string& content) {
-        std::ifstream file(dataFiles::pathIn(directory, name), std::ios::binary);
-        if (!file) {
-            return false;
-        }
-        content.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-        return true;
+        return realFileSystem().readFile(dataFiles::pathIn(directory, name), content);
     });
 }

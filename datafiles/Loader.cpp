@@ -2,29 +2,14 @@
 
 #include "datafiles/Loader.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "core/DataFiles.h"
 #include "core/MessageFormat.h"
+#include "core/SaveRecovery.h"
 #include "datafiles/DataFilesTexts.h"
 #include "datafiles/HeaderReader.h"
 #include "datafiles/RouteAssembly.h"
 #include "datafiles/StationNameReader.h"
 #include "datafiles/TripRecords.h"
-
-namespace {
-
-bool readWholeFile(const std::string& path, std::string& content) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return false;
-    }
-    content.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
-}
-
-}  // namespace
 
 bool loadDatabase(RouteDatabase& database, const std::string& databaseDir,
                   const DataFileSource& source) {
@@ -67,7 +52,12 @@ bool loadDatabase(RouteDatabase& database, const std::string& databaseDir,
 }
 
 bool RouteDatabase::load(const std::string& databaseDir) {
+    if (!recoverInterruptedSave(databaseDir, *fileSystem, *this)) {
+        clearRoutes();
+        outputDir = databaseDir;
+        return false;
+    }
     return loadDatabase(*this, databaseDir, [&](const char* name, std::string& content) {
-        return readWholeFile(dataFiles::pathIn(databaseDir, name), content);
+        return fileSystem->readFile(dataFiles::pathIn(databaseDir, name), content);
     });
 }

@@ -1,0 +1,117 @@
+#include "core/FileSetCommit.h"
+
+#include "core/CoreTexts.h"
+#include "core/DataFiles.h"
+#include "core/MessageFormat.h"
+
+FileSetCommit::FileSetCommit(std::string directory, FileSystem& fileSystem, LogSink& log)
+    : directory_(std::move(directory)),
+      journalPath_(dataFiles::pathIn(directory_, dataFiles::kSaveJournal)),
+      fileSystem_(fileSystem),
+      log_(log) {}
+
+FileSetCommit::~FileSetCommit() {
+    if (!committed_) {
+        for (const Entry& entry : entries_) {
+            fileSystem_.removeFile(entry.stagedPath);
+        }
+    }
+}
+
+bool FileSetCommit::stage(const char* name, std::string_view bytes) {
+    Entry entry;
+    entry.finalPath = dataFiles::pathIn(directory_, name);
+    entry.stagedPath = entry.finalPath + dataFiles::kStagedSuffix;
+    entry.previousPath = entry.finalPath + dataFiles::kPreviousSuffix;
+    if (!fileSystem_.writeFile(entry.stagedPath, bytes)) {
+        fail(coreTexts::kCannotWriteFile, entry.finalPath);
+        fileSystem_.removeFile(entry.stagedPath);
+        return false;
+    }
+    journal_.files.push_back({name, bytes.size(), fileChecksum(bytes)});
+    entries_.push_back(std::move(entry));
+    return true;
+}
+
+bool FileSetCommit::commit() {
+    // The staged files, then the journal naming them, must be on the disk before any
+    // previous file is moved.
+    if (!fileSystem_.syncDirectory(directory_)) {
+        return fail(coreTexts::kCannotSyncDirectory, directory_);
+    }
+    if (!fileSystem_.writeFile(journalPath_, journal_.text()) ||
+        !fileSystem_.syncDirectory(directory_)) {
+        fail(coreTexts::kCannotWriteFile, journalPath_);
+        fileSystem_.removeFile(journalPath_);
+        return false;
+    }
+    for (Entry& entry : entries_) {
+        if (!moveIntoPlace(entry)) {
+            undo();
+            return false;
+        }
+    }
+    if (!fileSystem_.syncDirectory(directory_)) {
+        fail(coreTexts::kCannotSyncDirectory, directory_);
+        undo();
+        return false;
+    }
+    // Removing the journal completes the save.
+    if (!fileSystem_.removeFile(journalPath_)) {
+        fail(coreTexts::kCannotWriteFile, journalPath_);
+        undo();
+        return false;
+    }
+    committed_ = true;
+    removePrevious();
+    return true;
+}
+
+bool FileSetCommit::moveIntoPlace(Entry& entry) {
+    if (fileSystem_.exists(entry.finalPath)) {
+        if (!fileSystem_.moveFile(entry.finalPath, entry.previousPath)) {
+            return fail(coreTexts::kCannotReplaceFile, entry.finalPath);
+        }
+        entry.hadPrevious = true;
+    }
+    if (!fileSystem_.moveFile(entry.stagedPath, entry.finalPath)) {
+        return fail(coreTexts::kCannotReplaceFile, entry.finalPath);
+    }
+    entry.movedIn = true;
+    return true;
+}
+
+// Moves every new file back to its staged name and every previous file back into place, in
+// reverse order, then removes the journal: the directory holds the previous set again.
+void FileSetCommit::undo() {
+    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) {
+        if (entry->movedIn) {
+            fileSystem_.moveFile(entry->finalPath, entry->stagedPath);
+            entry->movedIn = false;
+        }
+        if (entry->hadPrevious) {
+            fileSystem_.moveFile(entry->previousPath, entry->finalPath);
+            entry->hadPrevious = false;
+        }
+    }
+    fileSystem_.syncDirectory(directory_);
+    fileSystem_.removeFile(journalPath_);
+}
+
+// After the save is complete the previous files are leftovers; one that stays is removed by
+// the recovery of the next use of the directory.
+void FileSetCommit::removePrevious() {
+    for (const Entry& entry : entries_) {
+        if (entry.hadPrevious && !fileSystem_.removeFile(entry.previousPath)) {
+            log_.log(LogLevel::Warning, formatMessage(coreTexts::kCannotRemovePrevious,
+                                                      {entry.previousPath, fileSystem_.lastError()})
+                                            .c_str());
+        }
+    }
+}
+
+bool FileSetCommit::fail(const char* format, const std::string& path) {
+    log_.log(LogLevel::Error, formatMessage(format, {path, fileSystem_.lastError()}).c_str());
+    log_.log(LogLevel::Error, coreTexts::kFilesUnchanged);
+    return false;
+}
