@@ -5,7 +5,7 @@
 #   scripts/setup.sh package    only what scripts/package.sh needs
 set -euo pipefail
 
-native=(cmake g++ make googletest libgtest-dev python3 pkg-config libzip-dev time)
+native=(cmake g++ make googletest libgtest-dev python3 pkg-config libzip-dev time strace)
 windows=(g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 xvfb xauth fonts-wqy-microhei
          imagemagick locales python3-pil fonts-wine zip unzip xdotool)
 release=(cmake make g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 zip)
