@@ -1,10 +1,11 @@
 #include "app/OpenEditor.h"
 
 #include "app/EditorDialog.h"
+#include "datafiles/Loader.h"
 
 void openEditor(const std::string& databaseDir, RouteDatabase& database, LogSink& mainSink,
                 LogBox& mainLog) {
-    if (!database.load(databaseDir)) {
+    if (!openDatabase(database, databaseDir)) {
         return;
     }
     // What the load reported stands in the main window while the editor is open.

@@ -10,12 +10,13 @@
 #include "core/MessageFormat.h"
 #include "core/RouteDatabase.h"
 #include "core/TextConversion.h"
+#include "datafiles/Loader.h"
 
 int runDump(const CommandLine& line, const Terminal& terminal) {
     TerminalLog log(terminal, TerminalLog::Stream::Error);
     RouteDatabase database;
     database.logSink = &log;
-    if (!database.load(line.arguments[0])) {
+    if (!openDatabase(database, line.arguments[0])) {
         return 1;
     }
 

@@ -10,6 +10,10 @@ inline constexpr char kStationIndexNotFound[] = "没有找到车站索引文件s
 // Follows the trip text that was cut to its first 511 bytes.
 inline constexpr char kTripTextTooLong[] = " 路线名称太长";
 inline constexpr char kStationNumberOutOfRange[] = "数组越界";
+// Why the database did not open where loading itself says nothing. Filled with the path.
+inline constexpr char kNoStations[] = "车站索引文件中没有任何车站，数据库是空的，没有打开: %s";
+inline constexpr char kTripStationsNotFound[] = "没有找到车次站点文件t.d，数据库没有打开: %s";
+inline constexpr char kTripIndexNotFound[] = "没有找到车次索引文件t.i，数据库没有打开: %s";
 inline constexpr char kLoadFinished[] = "加载完成!";
 // Filled with the trip text.
 inline constexpr char kTripTextExtraFields[] =

@@ -11,8 +11,34 @@
 #include "datafiles/StationNameReader.h"
 #include "datafiles/TripRecords.h"
 
+namespace {
+
+bool failSilently(SilentLoadFailure* silentFailure, const char* message, const char* file) {
+    if (silentFailure != nullptr) {
+        *silentFailure = {message, file};
+    }
+    return false;
+}
+
+bool loadDirectory(RouteDatabase& database, const std::string& databaseDir,
+                   SilentLoadFailure* silentFailure) {
+    if (!recoverInterruptedSave(databaseDir, *database.fileSystem, database)) {
+        database.clearRoutes();
+        database.outputDir = databaseDir;
+        return false;
+    }
+    return loadDatabase(
+        database, databaseDir,
+        [&](const char* name, std::string& content) {
+            return database.fileSystem->readFile(dataFiles::pathIn(databaseDir, name), content);
+        },
+        silentFailure);
+}
+
+}  // namespace
+
 bool loadDatabase(RouteDatabase& database, const std::string& databaseDir,
-                  const DataFileSource& source) {
+                  const DataFileSource& source, SilentLoadFailure* silentFailure) {
     database.clearRoutes();
     database.outputDir = databaseDir;
 
@@ -34,12 +60,17 @@ bool loadDatabase(RouteDatabase& database, const std::string& databaseDir,
     }
 
     std::string tripStations;
-    if (!source(dataFiles::kTripStations, tripStations) || stationNames.empty()) {
-        return false;
+    if (!source(dataFiles::kTripStations, tripStations)) {
+        return failSilently(silentFailure, dataFilesTexts::kTripStationsNotFound,
+                            dataFiles::kTripStations);
+    }
+    if (stationNames.empty()) {
+        return failSilently(silentFailure, dataFilesTexts::kNoStations, dataFiles::kStationIndex);
     }
     std::string tripIndex;
     if (!source(dataFiles::kTripIndex, tripIndex)) {
-        return false;
+        return failSilently(silentFailure, dataFilesTexts::kTripIndexNotFound,
+                            dataFiles::kTripIndex);
     }
     std::vector<TripRecord> records;
     if (!readTripRecords(tripIndex, tripStations, stationNames, records, database)) {
@@ -52,12 +83,18 @@ bool loadDatabase(RouteDatabase& database, const std::string& databaseDir,
 }
 
 bool RouteDatabase::load(const std::string& databaseDir) {
-    if (!recoverInterruptedSave(databaseDir, *fileSystem, *this)) {
-        clearRoutes();
-        outputDir = databaseDir;
-        return false;
+    return loadDirectory(*this, databaseDir, nullptr);
+}
+
+bool openDatabase(RouteDatabase& database, const std::string& databaseDir) {
+    SilentLoadFailure silentFailure;
+    if (loadDirectory(database, databaseDir, &silentFailure)) {
+        return true;
     }
-    return loadDatabase(*this, databaseDir, [&](const char* name, std::string& content) {
-        return fileSystem->readFile(dataFiles::pathIn(databaseDir, name), content);
-    });
+    if (silentFailure.message != nullptr) {
+        database.log(LogLevel::Error,
+                     formatMessage(silentFailure.message,
+                                   {dataFiles::pathIn(databaseDir, silentFailure.file)}));
+    }
+    return false;
 }

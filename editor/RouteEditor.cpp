@@ -115,6 +115,7 @@ void RouteEditor::newRoute() {
     route->name = editorTexts::kNewRouteName;
     currentRoute_ = route.get();
     if (database_ == nullptr) {
+        routeWithoutDatabase_ = std::move(route);
         return;
     }
     database_->routes.push_back(std::move(route));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "core/RouteDatabase.h"
 #include "editor/EditorForm.h"
 
@@ -41,5 +43,8 @@ private:
     RouteDatabase* database_;
     EditorForm& form_;
     Route* currentRoute_ = nullptr;
+    // A route made by newRoute while there is no database, kept so that currentRoute_ stays
+    // valid for a later store or save.
+    std::unique_ptr<Route> routeWithoutDatabase_;
     bool unsavedChanges_ = false;
 };

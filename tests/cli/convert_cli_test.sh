@@ -80,5 +80,27 @@ check "no files after a failed parse" test ! -e "$work/no-up"
 check "missing parent directory" run 1 convert "$example" "$work/missing/out"
 check "error names the file" grep -q "missing/out/s.d" "$work/out.txt"
 
+# A directory where a file is expected takes the path of a missing file.
+mkdir -p "$work/a-directory"
+check "directory as input" run 1 convert "$work/a-directory" "$work/none"
+check "directory as input reported" grep -qxF "$(printf '[错误]:\t[错误]输入文件没有找到.')" "$work/out.txt"
+check "directory as utf-8 input" run 1 convert --input-encoding utf-8 "$work/a-directory" "$work/none"
+for name in s.i readme.txt; do
+    cp -r "$work/gbk" "$work/dir-$name"
+    rm "$work/dir-$name/$name" && mkdir "$work/dir-$name/$name"
+    check "check with $name a directory" run 1 check "$work/dir-$name"
+    check "check names $name" grep -q "^$name" "$work/out.txt"
+done
+check "dump with s.i a directory" run 1 dump "$work/dir-s.i"
+check "dump names s.i" grep -q "dir-s.i/s.i" "$work/err.txt"
+check "dump with readme.txt a directory loads the rest" run 0 dump "$work/dir-readme.txt"
+
+# A database without stations opens nothing, and dump says why in one line.
+cp -r "$work/gbk" "$work/empty"
+printf '\0\0' >"$work/empty/s.i"
+check "dump of a database without stations" run 1 dump "$work/empty"
+check "nothing written" test ! -s "$work/out.txt"
+check "one line why" test "$(grep -c "empty/s.i" "$work/err.txt")" -eq 1 -a "$(wc -l <"$work/err.txt")" -eq 1
+
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

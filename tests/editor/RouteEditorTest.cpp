@@ -102,6 +102,18 @@ TEST_F(RouteEditorTest, NewRouteIsAppendedAndShownEmpty) {
     EXPECT_TRUE(editor.hasUnsavedChanges());
 }
 
+TEST(RouteEditorWithoutDatabase, NewRouteStaysCurrentThroughStoreAndSave) {
+    FakeEditorForm form;
+    RouteEditor editor(nullptr, form);
+    editor.newRoute();
+    ASSERT_NE(editor.currentRoute(), nullptr);
+    form.setText(FormText::Name, "typed");
+    editor.storeRoute();
+    EXPECT_EQ(editor.currentRoute()->name, "typed");
+    EXPECT_FALSE(editor.saveToFile());
+    EXPECT_TRUE(form.names.empty());
+}
+
 TEST_F(RouteEditorTest, DeleteSelectsTheEntryAfterTheNextOne) {
     loadPQR();
     editor.deleteRoute();  // P, the first
