@@ -10,6 +10,7 @@ FileSystem& real() {
 
 bool FaultyFileSystem::next(const std::string& description) {
     if (dead_) {
+        injected_ = false;
         return false;
     }
     const int number = ++attempts_;
@@ -34,9 +35,8 @@ bool FaultyFileSystem::readFile(const std::string& path, std::string& content) {
 }
 
 bool FaultyFileSystem::writeFile(const std::string& path, std::string_view bytes) {
-    const bool dying = !dead_;
     if (!next("write " + path)) {
-        return dying && injected_ ? tornWrite(path, bytes) : false;
+        return injected_ && tornWrite(path, bytes);
     }
     return real().writeFile(path, bytes);
 }

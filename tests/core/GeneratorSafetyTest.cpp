@@ -216,7 +216,7 @@ class InterruptedSaveTest : public WriteFailureTest {
 protected:
     void SetUp() override {
         WriteFailureTest::SetUp();
-        std::filesystem::copy(dir.path(), previousDir.path());
+        copyFiles(dir.path(), previousDir.path());
         db.generate(newDir.path());
         after = DataFileSet::readFrom(newDir.path());
     }
@@ -226,7 +226,13 @@ protected:
         std::filesystem::remove_all(dir.path());
         std::filesystem::create_directory(dir.path());
         if (overPrevious) {
-            std::filesystem::copy(previousDir.path(), dir.path());
+            copyFiles(previousDir.path(), dir.path());
+        }
+    }
+
+    static void copyFiles(const std::string& from, const std::string& to) {
+        for (const auto& file : std::filesystem::directory_iterator(from)) {
+            std::filesystem::copy_file(file.path(), to / file.path().filename());
         }
     }
 
@@ -279,7 +285,8 @@ TEST_F(InterruptedSaveTest, FailureOfAnyOperationBeforeTheEndKeepsThePreviousFil
         SCOPED_TRACE(overPrevious ? "over a database" : "into an empty directory");
         reset(overPrevious);
         const std::vector<std::string> operations = save(FaultyFileSystem());
-        const std::string journalRemoval = "remove " + dir.file(dataFiles::kSaveJournal);
+        const std::string journalRemoval =
+            "remove " + dataFiles::pathIn(dir.path(), dataFiles::kSaveJournal);
         const auto end = std::find(operations.begin(), operations.end(), journalRemoval);
         ASSERT_NE(end, operations.end());
         const int completedAt = static_cast<int>(end - operations.begin()) + 1;

@@ -128,23 +128,31 @@ std::string messageText(HWND box) {
     return {};
 }
 
-// Runs velorin-cli.exe dump on a directory and returns the text's lines.
-Texts dump(const std::string& directory) {
-    const std::string output = paths().work + "\\dump.txt";
-    DeleteFileA(output.c_str());
-    std::string commandLine =
-        "\"" + paths().cli + "\" dump \"" + directory + "\" -o \"" + output + "\"";
+// Runs velorin-cli.exe with the arguments; its exit status, or -1 when it did not run.
+int runCli(const std::string& arguments) {
+    std::string commandLine = "\"" + paths().cli + "\" " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(paths().cli.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
                         CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process)) {
         ADD_FAILURE() << "cannot start " << paths().cli;
-        return {};
+        return -1;
     }
-    WaitForSingleObject(process.hProcess, 60000);
+    DWORD status = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process.hProcess, &status);
+    }
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
+    return static_cast<int>(status);
+}
+
+// Runs velorin-cli.exe dump on a directory and returns the text's lines.
+Texts dump(const std::string& directory) {
+    const std::string output = paths().work + "\\dump.txt";
+    DeleteFileA(output.c_str());
+    runCli("dump \"" + directory + "\" -o \"" + output + "\"");
     std::string text;
     EXPECT_TRUE(readFile(output, text)) << "dump wrote nothing";
     return linesOf(text);
@@ -434,6 +442,56 @@ TEST_F(EditorTest, DirectoryWithoutDataOpensNothing) {
     // The database still reports to the main window: a conversion logs there.
     convertExample("after-empty");
     quit();
+}
+
+TEST_F(EditorTest, DatabaseWithoutStationsSaysWhyItDidNotOpen) {
+    const std::string directory = convertExample("no-stations");
+    ASSERT_TRUE(writeFile(directory + "\\s.i", std::string(2, '\0')));
+    setText(item(main, IDE_LOG), "");
+    EXPECT_EQ(openEditor(directory, 3000), nullptr);
+    const std::string log = textOf(item(main, IDE_LOG));
+    EXPECT_EQ(log, "\r\n[错误]:\t车站索引文件中没有任何车站，数据库是空的，没有打开: " + directory +
+                       "\\s.i\r\n");
+    quit();
+}
+
+// A save killed the way the earlier one-by-one swap left it: s.d already replaced, s.i moved
+// aside, its new file still staged. The previous files go back before the editor opens.
+TEST_F(EditorTest, InterruptedSaveIsUndoneBeforeTheEditorOpens) {
+    const std::string directory = convertExample("interrupted");
+    const DataFiles before = DataFiles::of(directory);
+    const std::string sd = directory + "\\s.d", si = directory + "\\s.i";
+    ASSERT_TRUE(MoveFileA(sd.c_str(), (sd + ".velorin-old").c_str()));
+    ASSERT_TRUE(writeFile(sd, "new s.d"));
+    ASSERT_TRUE(MoveFileA(si.c_str(), (si + ".velorin-old").c_str()));
+    ASSERT_TRUE(writeFile(si + ".velorin-new", "new s.i"));
+
+    setText(item(main, IDE_LOG), "");
+    ASSERT_NE(openEditor(directory), nullptr);
+    const std::string log = textOf(item(main, IDE_LOG));
+    EXPECT_EQ(log.find("\r\n[警告]:\t发现上次没有完成的保存，已放回原有的数据文件并删除临时文件"),
+              0u)
+        << log;
+    EXPECT_NE(log.find("加载完成!"), std::string::npos) << log;
+    EXPECT_EQ(routeNames(editor).size(), exampleLines().size());
+    closeEditor();
+    EXPECT_TRUE(DataFiles::of(directory) == before);
+    for (const char* leftover : {"\\s.d.velorin-old", "\\s.i.velorin-old", "\\s.i.velorin-new"}) {
+        EXPECT_EQ(GetFileAttributesA((directory + leftover).c_str()), INVALID_FILE_ATTRIBUTES)
+            << leftover;
+    }
+    quit();
+}
+
+// A directory where the command-line tool expects a file is reported like a missing file.
+TEST(CommandLineTool, DirectoryInPlaceOfAFileIsAnErrorNotACrash) {
+    const std::string directory = paths().work + "\\not-a-file";
+    emptyDirectory(directory);
+    EXPECT_EQ(runCli("convert \"" + directory + "\" \"" + paths().work + "\\none\""), 1);
+    CreateDirectoryA((directory + "\\s.i").c_str(), nullptr);
+    CreateDirectoryA((directory + "\\readme.txt").c_str(), nullptr);
+    EXPECT_EQ(runCli("dump \"" + directory + "\" -o \"" + paths().work + "\\none.txt\""), 1);
+    EXPECT_EQ(runCli("check \"" + directory + "\""), 1);
 }
 
 TEST_F(EditorTest, AfterTheEditorClosesAConversionLogsIntoTheMainWindowAgain) {
