@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "app/MainDialog.h"
@@ -43,6 +45,17 @@ bool waitUntilGone(HWND window) {
     return !IsWindow(window);
 }
 
+// The count while the windows are idle: Wine's painting holds an object or two for a moment,
+// so the lowest of a few counts taken apart is the one that stays.
+int settledGdiObjectCount() {
+    int lowest = countGdiObjects();
+    for (int i = 0; i < 10; ++i) {
+        Sleep(20);
+        lowest = std::min(lowest, countGdiObjects());
+    }
+    return lowest;
+}
+
 // What the thread that works the main window saw.
 struct HelpRounds {
     int rounds = 0;
@@ -73,12 +86,12 @@ DWORD WINAPI workHelpWindow(void* parameter) {
     }
     // The first opening may load what the system keeps for later ones.
     rounds->failed = !openAndCloseHelp(main);
-    rounds->countBefore = countGdiObjects();
+    rounds->countBefore = settledGdiObjectCount();
     for (int i = 0; i < 100 && !rounds->failed; ++i) {
         rounds->failed = !openAndCloseHelp(main);
         rounds->rounds += rounds->failed ? 0 : 1;
     }
-    rounds->countAfter = countGdiObjects();
+    rounds->countAfter = settledGdiObjectCount();
     PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
     return 0;
 }
@@ -97,7 +110,8 @@ TEST(GdiObjectCount, HelpWindowOpenedAndClosedAHundredTimesLeavesNoObjectBehind)
     EXPECT_FALSE(rounds.failed);
     EXPECT_EQ(rounds.rounds, 100);
     EXPECT_GT(rounds.countBefore, 0);
-    EXPECT_EQ(rounds.countAfter, rounds.countBefore);
+    // A window that leaks leaves at least one object a round, a hundred in all.
+    EXPECT_LE(std::abs(rounds.countAfter - rounds.countBefore), 2);
 }
 
 TEST(GdiObjectCount, MainWindowReleasesItsObjectsWhenItCloses) {
