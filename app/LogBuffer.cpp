@@ -3,21 +3,17 @@
 #include <algorithm>
 
 #include "app/AppTexts.h"
+#include "core/TextConversion.h"
 
 namespace logBuffer {
 
 namespace {
 
-bool isLeadByte(char byte) {
-    const auto value = static_cast<unsigned char>(byte);
-    return value >= 0x81 && value <= 0xFE;
-}
-
 // The first character boundary at or after `position`, counting GBK two-byte characters.
 std::size_t characterBoundaryFrom(const std::string& text, std::size_t position) {
     std::size_t boundary = 0;
     while (boundary < position && boundary < text.size()) {
-        boundary += isLeadByte(text[boundary]) ? 2 : 1;
+        boundary += isGbkLeadByte(static_cast<unsigned char>(text[boundary])) ? 2 : 1;
     }
     return std::min(boundary, text.size());
 }
@@ -26,7 +22,8 @@ std::size_t characterBoundaryFrom(const std::string& text, std::size_t position)
 std::size_t characterBoundaryUpTo(const std::string& text, std::size_t position) {
     std::size_t boundary = 0;
     while (boundary < text.size()) {
-        const std::size_t next = boundary + (isLeadByte(text[boundary]) ? 2 : 1);
+        const std::size_t next =
+            boundary + (isGbkLeadByte(static_cast<unsigned char>(text[boundary])) ? 2 : 1);
         if (next > position) {
             break;
         }

@@ -3,6 +3,7 @@
 #include "cli/CliTexts.h"
 #include "cli/TerminalLog.h"
 #include "cli/Utf8Input.h"
+#include "core/FileSystem.h"
 #include "core/RouteDatabase.h"
 
 namespace {

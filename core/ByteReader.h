@@ -3,12 +3,13 @@
 #include <cstddef>
 #include <string_view>
 
+#include "core/DataFormat.h"
+
 // Reads the values of the data files from a byte buffer without ever leaving it. Every read
 // past the end yields zero (or an empty view) and marks the reader bad for good, so a caller
 // can make a group of reads and check ok() once; failedAt() tells where the first read that
-// did not fit began. Numbers come in the two encodings of the files, each decoded either with
-// unsigned bytes, as they are written, or with every byte taken as a signed 8-bit value, as
-// the loader decodes them.
+// did not fit began. Numbers are decoded as the loader decodes them, every byte taken as a
+// signed 8-bit value; bytes() gives the raw bytes for decodeNumber.
 class ByteReader {
 public:
     explicit ByteReader(std::string_view data, std::size_t position = 0) : data_(data) {
@@ -47,32 +48,10 @@ public:
         return b.empty() ? 0 : static_cast<unsigned char>(b[0]);
     }
 
-    int twoByteNumber() {
-        const std::string_view b = bytes(2);
-        return b.empty() ? 0 : unsignedByte(b[0]) * 128 + unsignedByte(b[1]);
-    }
-
-    int threeByteOffset() {
-        const std::string_view b = bytes(3);
-        return b.empty()
-                   ? 0
-                   : unsignedByte(b[0]) * 16384 + unsignedByte(b[1]) * 128 + unsignedByte(b[2]);
-    }
-
-    int signedTwoByteNumber() {
-        const std::string_view b = bytes(2);
-        return b.empty() ? 0 : signedByte(b[0]) * 128 + signedByte(b[1]);
-    }
-
-    int signedThreeByteOffset() {
-        const std::string_view b = bytes(3);
-        return b.empty() ? 0 : signedByte(b[0]) * 16384 + signedByte(b[1]) * 128 + signedByte(b[2]);
-    }
+    int signedTwoByteNumber() { return decodeSignedNumber(bytes(kTwoByteNumberBytes)); }
+    int signedThreeByteOffset() { return decodeSignedNumber(bytes(kThreeByteOffsetBytes)); }
 
 private:
-    static int unsignedByte(char b) { return static_cast<unsigned char>(b); }
-    static int signedByte(char b) { return static_cast<signed char>(b); }
-
     void fail(std::size_t at) {
         if (ok_) {
             ok_ = false;

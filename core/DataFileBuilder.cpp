@@ -10,7 +10,6 @@
 namespace {
 
 constexpr std::size_t kWarnAtCount = 128;
-constexpr int kHeaderBytes = 3;
 
 void appendNumberList(std::string& out, NumberList numbers) {
     appendTwoByteNumber(out, static_cast<int>(numbers.size() * 2));
@@ -19,9 +18,9 @@ void appendNumberList(std::string& out, NumberList numbers) {
     }
 }
 
-// The length of everything after the 3-byte header, written over the placeholder.
+// The length of everything after the length header, written over the placeholder.
 void patchLengthHeader(std::string& file) {
-    writeThreeByteOffsetAt(file, 0, static_cast<int>(file.size()) - kHeaderBytes);
+    writeThreeByteOffsetAt(file, 0, static_cast<int>(file.size() - kLengthHeaderBytes));
 }
 
 void warn(LogSink& log, const std::string& text) {
@@ -53,7 +52,7 @@ std::size_t countedTextBytes(std::u16string_view text) {
 StationFiles buildStationFiles(const DatabaseLayout& layout, LogSink& log) {
     StationFiles files;
     std::size_t indexBytes = 2;
-    std::size_t tripsBytes = kHeaderBytes;
+    std::size_t tripsBytes = kLengthHeaderBytes;
     for (const StationPlan& station : layout.stations) {
         if (station.converts) {
             indexBytes += countedTextBytes(station.wideName) + 3;
@@ -62,7 +61,7 @@ StationFiles buildStationFiles(const DatabaseLayout& layout, LogSink& log) {
     }
     files.stationIndex.reserve(indexBytes);
     files.stationTrips.reserve(tripsBytes);
-    files.stationTrips.assign(kHeaderBytes, '\0');
+    files.stationTrips.assign(kLengthHeaderBytes, '\0');
     appendTwoByteNumber(files.stationIndex, static_cast<int>(layout.writtenStationCount));
     for (const StationPlan& station : layout.stations) {
         if (!station.converts) {
@@ -84,14 +83,14 @@ StationFiles buildStationFiles(const DatabaseLayout& layout, LogSink& log) {
 TripFiles buildTripFiles(const DatabaseLayout& layout, LogSink& log) {
     TripFiles files;
     std::size_t indexBytes = 2;
-    std::size_t stationsBytes = kHeaderBytes;
+    std::size_t stationsBytes = kLengthHeaderBytes;
     for (const TripPlan& trip : layout.trips) {
         indexBytes += countedTextBytes(trip.wideText) + 3;
         stationsBytes += listBytes(trip.stations.size());
     }
     files.tripIndex.reserve(indexBytes);
     files.tripStations.reserve(stationsBytes);
-    files.tripStations.assign(kHeaderBytes, '\0');
+    files.tripStations.assign(kLengthHeaderBytes, '\0');
     appendTwoByteNumber(files.tripIndex, static_cast<int>(layout.trips.size()));
 
     auto appendTrip = [&](const TripPlan& trip) {

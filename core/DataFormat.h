@@ -4,11 +4,16 @@
 #include <string>
 #include <string_view>
 
-// The value encodings of the data files: numbers in 7-bit groups, most significant first,
-// and texts as UTF-16LE behind their byte length. Byte buffers are std::string.
+// The value encodings of the data files, each encoder beside its decoder: numbers in 7-bit
+// groups, most significant first, and texts as UTF-16LE behind their byte length. Byte
+// buffers are std::string.
 
 inline constexpr int kMaxTwoByteNumber = 16383;
 inline constexpr int kMaxThreeByteOffset = 2097151;
+inline constexpr std::size_t kTwoByteNumberBytes = 2;
+inline constexpr std::size_t kThreeByteOffsetBytes = 3;
+// s.d and t.d start with the length of the rest of the file as a three-byte offset.
+inline constexpr std::size_t kLengthHeaderBytes = kThreeByteOffsetBytes;
 // A list of two-byte numbers is preceded by its length in bytes, itself a two-byte number.
 inline constexpr int kMaxListEntries = kMaxTwoByteNumber / 2;
 
@@ -40,10 +45,32 @@ inline void appendCountedText(std::string& out, std::u16string_view text) {
     appendUtf16LE(out, text);
 }
 
-inline int decodeTwoByteNumber(unsigned char b0, unsigned char b1) {
-    return b0 * 128 + b1;
+// Decodes a two-byte number or three-byte offset, most significant group first. Each byte
+// counts with its unsigned value, as the files are written.
+inline int decodeNumber(std::string_view bytes) {
+    int value = 0;
+    for (char b : bytes) {
+        value = value * 128 + static_cast<unsigned char>(b);
+    }
+    return value;
 }
 
-inline int decodeThreeByteOffset(unsigned char b0, unsigned char b1, unsigned char b2) {
-    return b0 * 16384 + b1 * 128 + b2;
+// The same with every byte taken as a signed 8-bit value, as the loader decodes the files: a
+// byte of 128 or more makes its group negative.
+inline int decodeSignedNumber(std::string_view bytes) {
+    int value = 0;
+    for (char b : bytes) {
+        value = value * 128 + static_cast<signed char>(b);
+    }
+    return value;
+}
+
+// The code units of UTF-16LE bytes; an odd last byte is not part of any unit and is ignored.
+inline std::u16string utf16leToWide(std::string_view bytes) {
+    std::u16string units(bytes.size() / 2, u'\0');
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                         static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    }
+    return units;
 }

@@ -37,3 +37,14 @@ void splitStations(std::string_view field, std::vector<std::string>& list) {
         field.remove_prefix(dash == std::string_view::npos ? field.size() : dash + 1);
     }
 }
+
+std::string joinStations(const std::vector<std::string>& stations) {
+    std::string text;
+    for (std::size_t i = 0; i < stations.size(); ++i) {
+        if (i > 0) {
+            text += '-';
+        }
+        text += stations[i];
+    }
+    return text;
+}

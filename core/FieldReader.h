@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr std::size_t kMaxFieldBytes = 2047;
+#include "core/InputFormat.h"
 
 // The text is a view into the line that was read.
 struct Field {
@@ -22,3 +22,6 @@ Field readField(std::string_view& cursor, char delimiter);
 // Appends the pieces of field between "-" bytes to list; empty pieces are dropped and the
 // pieces are not trimmed.
 void splitStations(std::string_view field, std::vector<std::string>& list);
+
+// The names joined with "-", as a station list field is written.
+std::string joinStations(const std::vector<std::string>& stations);

@@ -10,10 +10,8 @@
 
 namespace {
 
-constexpr std::size_t kHeaderBytes = 3;
-
 std::size_t listBytes(std::size_t entries) {
-    return 2 + 2 * entries;
+    return kTwoByteNumberBytes * (1 + entries);
 }
 
 }  // namespace
@@ -33,7 +31,7 @@ bool checkFormatLimits(const DatabaseLayout& layout, LogSink& log) {
         report(coreTexts::kTooManyTrips, {number(layout.trips.size())});
     }
 
-    std::size_t stationTripsLength = kHeaderBytes;
+    std::size_t stationTripsLength = kLengthHeaderBytes;
     for (const StationPlan& station : layout.stations) {
         if (!station.converts) {
             continue;
@@ -43,7 +41,7 @@ bool checkFormatLimits(const DatabaseLayout& layout, LogSink& log) {
         }
         stationTripsLength += listBytes(station.trips.size());
     }
-    std::size_t tripStationsLength = kHeaderBytes;
+    std::size_t tripStationsLength = kLengthHeaderBytes;
     for (const TripPlan& trip : layout.trips) {
         if (trip.stations.size() > kMaxListEntries) {
             report(coreTexts::kTripListTooLong,

@@ -4,12 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "core/InputFormat.h"
+
 // Reads a text file's content line by line as a C runtime reading in text mode with a
 // 4096-byte buffer would: a CR before an LF is dropped, byte 0x1A ends the text, and a line
 // longer than 4095 bytes comes in pieces of at most 4095 bytes. Each piece keeps its LF.
 class InputLines {
 public:
-    static constexpr std::size_t kMaxPiece = 4095;
+    static constexpr std::size_t kMaxPiece = kMaxLineBytes;
 
     // The pieces are views into content, which must outlive the reader, unless content holds
     // a CR before an LF: then they are views into a copy without those CRs.

@@ -4,13 +4,10 @@
 #include <string_view>
 
 #include "core/CoreTexts.h"
+#include "core/FieldReader.h"
+#include "core/InputFormat.h"
 
 namespace {
-
-constexpr char kOmitted[] = "略";
-constexpr char kNone[] = "无";
-constexpr std::size_t kMaxFieldBytes = 2047;
-constexpr std::size_t kMaxLineBytes = 4095;
 
 bool holdsLineEnd(std::string_view text) {
     return text.find_first_of(std::string_view("\n\r\x1A\0", 4)) != std::string_view::npos;
@@ -18,14 +15,6 @@ bool holdsLineEnd(std::string_view text) {
 
 bool hasEdgeSpace(std::string_view text) {
     return !text.empty() && (text.front() == ' ' || text.back() == ' ');
-}
-
-std::string joinStations(const std::vector<std::string>& stations) {
-    std::string text;
-    for (std::size_t i = 0; i < stations.size(); ++i) {
-        text += (i == 0 ? "" : "-") + stations[i];
-    }
-    return text;
 }
 
 class LineWriter {
@@ -40,15 +29,15 @@ public:
 
         std::string downField;
         if (down.empty()) {
-            downField = kNone;
+            downField = kDownNone;
         } else if (down == reversedUp) {
-            downField = kOmitted;
+            downField = kDownReversed;
         } else {
             downField = joinStations(down);
             if (down == up) {
                 report(coreTexts::kInputTextDownSameOrder);
             }
-            if (downField == kOmitted || downField == kNone) {
+            if (downField == kDownReversed || downField == kDownNone) {
                 report(coreTexts::kInputTextDownKeyword);
             }
         }
@@ -81,7 +70,7 @@ public:
             checkText(*text);
         }
         checkStations(up);
-        if (downField != kOmitted) {
+        if (downField != kDownReversed) {
             checkStations(down);
         }
 

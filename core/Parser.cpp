@@ -2,18 +2,14 @@
 
 #include "core/CoreTexts.h"
 #include "core/FieldReader.h"
+#include "core/FileSystem.h"
+#include "core/InputFormat.h"
 #include "core/InputLines.h"
 #include "core/MessageFormat.h"
 #include "core/RouteDatabase.h"
+#include "core/TextConversion.h"
 
 namespace {
-
-constexpr char kOmitted[] = "略";
-constexpr char kNone[] = "无";
-
-bool isGbkLeadByte(unsigned char b) {
-    return b >= 0x81 && b <= 0xFE;
-}
 
 // Finds marker in line at the start of a GBK character only, so that the second byte of a
 // double-byte character is never taken for "[".
@@ -102,11 +98,11 @@ public:
 
         const Field down = field(cursor);
         splitStations(down.text, route.downStations);
-        if ((down.text == kOmitted && route.downStations.size() < 2) ||
+        if ((down.text == kDownReversed && route.downStations.size() < 2) ||
             route.downStations == route.upStations) {
             route.downStations = reversed(route.upStations);
         }
-        if (down.text == kNone || down.text.empty()) {
+        if (down.text == kDownNone || down.text.empty()) {
             route.downStations.clear();
         }
 

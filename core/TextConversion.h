@@ -9,6 +9,11 @@
 // areas map to private-use code points, a lead byte with an invalid second byte becomes one
 // "?", and a UTF-16 unit without a GBK form becomes "?".
 
+// True for the first byte of a GBK double-byte character.
+inline bool isGbkLeadByte(unsigned char b) {
+    return b >= 0x81 && b <= 0xFE;
+}
+
 // Converts a NUL-terminated GBK text with its terminator into buffer. Returns false, leaving
 // buffer untouched, when the result with its terminator needs more than capacity code units.
 bool AnsiToWide(const char* text, char16_t* buffer, std::size_t capacity);

@@ -1,7 +1,10 @@
 #include "datafiles/DatabaseCheck.h"
 
+#include <algorithm>
+
 #include "core/ByteReader.h"
 #include "core/DataFiles.h"
+#include "core/DataFormat.h"
 #include "core/FileSystem.h"
 #include "core/MessageFormat.h"
 #include "core/TextConversion.h"
@@ -13,8 +16,6 @@ namespace {
 
 namespace text = dataFilesTexts;
 
-constexpr std::size_t kHeaderBytes = 3;
-
 std::string number(std::size_t n) {
     return std::to_string(n);
 }
@@ -25,15 +26,6 @@ std::string joinNumbers(const std::vector<int>& numbers) {
         out += (i == 0 ? "" : " ") + std::to_string(numbers[i]);
     }
     return out;
-}
-
-std::string utf16ToAnsi(std::string_view bytes) {
-    std::u16string units(bytes.size() / 2, u'\0');
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                         static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
-    }
-    return wideToAnsi(units);
 }
 
 // Notes whether readHeaderTexts found its markers.
@@ -104,13 +96,9 @@ private:
             problem(file, at, formatMessage(text::kCheckPastEnd, {what, number(in.size())}));
             return false;
         }
-        value = 0;
-        bool high = false;
-        for (char b : bytes) {
-            const auto byte = static_cast<unsigned char>(b);
-            high = high || byte >= 0x80;
-            value = value * 128 + byte;
-        }
+        value = decodeNumber(bytes);
+        const bool high = std::any_of(bytes.begin(), bytes.end(),
+                                      [](char b) { return static_cast<unsigned char>(b) >= 0x80; });
         if (high) {
             problem(file, at, formatMessage(text::kCheckHighByte, {what}));
         }
@@ -142,14 +130,14 @@ private:
         }
         ByteReader in(content);
         int count = 0;
-        if (!readNumber(in, file, countName, 2, count)) {
+        if (!readNumber(in, file, countName, kTwoByteNumberBytes, count)) {
             return false;
         }
         for (int n = 0; n < count; ++n) {
             IndexRecord record;
             record.at = in.position();
             int length = 0;
-            if (!readNumber(in, file, text::kTextLength, 2, length)) {
+            if (!readNumber(in, file, text::kTextLength, kTwoByteNumberBytes, length)) {
                 return false;
             }
             if (length % 2 != 0) {
@@ -163,8 +151,8 @@ private:
                         formatMessage(text::kCheckPastEnd, {recordName, number(in.size())}));
                 return false;
             }
-            record.name = utf16ToAnsi(wide);
-            if (!readNumber(in, file, recordName, 3, record.offset)) {
+            record.name = wideToAnsi(utf16leToWide(wide));
+            if (!readNumber(in, file, recordName, kThreeByteOffsetBytes, record.offset)) {
                 return false;
             }
             records.push_back(std::move(record));
@@ -188,23 +176,23 @@ private:
         }
         ByteReader header(content);
         int length = 0;
-        if (!readNumber(header, file, text::kLengthHeader, kHeaderBytes, length)) {
+        if (!readNumber(header, file, text::kLengthHeader, kLengthHeaderBytes, length)) {
             return false;
         }
-        if (static_cast<std::size_t>(length) != content.size() - kHeaderBytes) {
+        if (static_cast<std::size_t>(length) != content.size() - kLengthHeaderBytes) {
             problem(file, 0,
                     formatMessage(text::kCheckHeaderLength,
-                                  {number(length), number(content.size() - kHeaderBytes)}));
+                                  {number(length), number(content.size() - kLengthHeaderBytes)}));
         }
 
         // After a record whose offset points nowhere, the next record's place is unknown.
-        std::size_t expected = kHeaderBytes;
+        std::size_t expected = kLengthHeaderBytes;
         bool placeKnown = true;
         bool complete = true;
         for (std::size_t n = 0; n < records.size(); ++n) {
             const IndexRecord& record = records[n];
             const auto offset = static_cast<std::size_t>(record.offset);
-            if (offset < kHeaderBytes || offset + 2 > content.size()) {
+            if (offset < kLengthHeaderBytes || offset + 2 > content.size()) {
                 problem(indexFile, record.offsetAt,
                         formatMessage(text::kCheckOffsetOutside,
                                       {number(n), number(offset), file, number(content.size())}));
@@ -236,7 +224,7 @@ private:
                         std::vector<int>& numbers) {
         const std::size_t at = in.position();
         int length = 0;
-        if (!readNumber(in, file, text::kListLength, 2, length)) {
+        if (!readNumber(in, file, text::kListLength, kTwoByteNumberBytes, length)) {
             return false;
         }
         if (length % 2 != 0) {
@@ -249,7 +237,7 @@ private:
         }
         numbers.resize(static_cast<std::size_t>(length / 2));
         for (int& n : numbers) {
-            readNumber(in, file, listName, 2, n);
+            readNumber(in, file, listName, kTwoByteNumberBytes, n);
         }
         in.bytes(static_cast<std::size_t>(length % 2));
         return true;

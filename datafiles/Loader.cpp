@@ -3,6 +3,7 @@
 #include "datafiles/Loader.h"
 
 #include "core/DataFiles.h"
+#include "core/FileSystem.h"
 #include "core/MessageFormat.h"
 #include "core/SaveRecovery.h"
 #include "datafiles/DataFilesTexts.h"

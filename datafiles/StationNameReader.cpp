@@ -2,14 +2,9 @@
 
 #include "core/ByteReader.h"
 #include "core/DataFiles.h"
+#include "core/DataFormat.h"
 #include "datafiles/LoadDamage.h"
 #include "datafiles/RecordDecoding.h"
-
-namespace {
-
-constexpr std::size_t kOffsetBytes = 3;
-
-}  // namespace
 
 bool readStationNames(std::string_view stationIndex, std::vector<std::string>& names,
                       LogSink& log) {
@@ -38,9 +33,9 @@ bool readStationNames(std::string_view stationIndex, std::vector<std::string>& n
             return damaged(record, negativeLength(length));
         }
         const std::string_view text = in.bytes(static_cast<std::size_t>(length));
-        in.bytes(kOffsetBytes);
+        in.bytes(kThreeByteOffsetBytes);
         if (!in.ok()) {
-            return damaged(record, pastEnd(record + 2 + length + kOffsetBytes, in.size()));
+            return damaged(record, pastEnd(record + 2 + length + kThreeByteOffsetBytes, in.size()));
         }
         names.push_back(recordTextToAnsi(text, 2 * static_cast<std::size_t>(length)));
     }

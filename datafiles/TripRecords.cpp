@@ -4,19 +4,14 @@
 
 #include "core/ByteReader.h"
 #include "core/DataFiles.h"
+#include "core/DataFormat.h"
 #include "core/MessageFormat.h"
+#include "core/TextConversion.h"
 #include "datafiles/DataFilesTexts.h"
 #include "datafiles/LoadDamage.h"
 #include "datafiles/RecordDecoding.h"
 
 namespace {
-
-constexpr std::size_t kOffsetBytes = 3;
-constexpr std::size_t kHeaderBytes = 3;  // t.d's length header, which holds no record
-
-bool isGbkLeadByte(unsigned char b) {
-    return b >= 0x81 && b <= 0xFE;
-}
 
 // The first bytes of text up to limit, cut before a double-byte character that would not fit
 // whole, so that no lone lead byte is left to swallow the comma after it when the text is
@@ -88,7 +83,7 @@ private:
         const int offset = in_.signedThreeByteOffset();
         if (!in_.ok()) {
             return damaged(dataFiles::kTripIndex, start,
-                           pastEnd(start + 2 + length + kOffsetBytes, in_.size()));
+                           pastEnd(start + 2 + length + kThreeByteOffsetBytes, in_.size()));
         }
 
         std::string text = recordTextToAnsi(wide, static_cast<std::size_t>(length));
@@ -104,7 +99,7 @@ private:
     }
 
     bool readStations(std::size_t offsetAt, int offset, std::vector<std::string>& stations) {
-        if (offset < static_cast<int>(kHeaderBytes) ||
+        if (offset < static_cast<int>(kLengthHeaderBytes) ||
             static_cast<std::size_t>(offset) + 2 > tripStations_.size()) {
             return damaged(dataFiles::kTripIndex, offsetAt,
                            offsetOutside(offset, tripStations_.size()));

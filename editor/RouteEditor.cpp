@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/FieldReader.h"
 #include "editor/EditorTexts.h"
 #include "editor/StationList.h"
 

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <string>
 
+#include "core/FileSystem.h"
 #include "core/InputTextWriter.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/GeneratedFiles.h"
@@ -53,9 +53,8 @@ int main(int argc, char** argv) {
     }
 
     for (int i = 4; i < argc; ++i) {
-        std::ifstream file(argv[i], std::ios::binary);
-        const std::string text((std::istreambuf_iterator<char>(file)),
-                               std::istreambuf_iterator<char>());
+        std::string text;
+        realFileSystem().readFile(argv[i], text);
         const std::string name = "input-" + std::to_string(i - 4);
         writeFile(parseDir + "/" + name, text);
         RouteDatabase database;

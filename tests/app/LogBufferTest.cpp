@@ -4,19 +4,15 @@
 #include <string>
 
 #include "app/LogBuffer.h"
+#include "core/TextConversion.h"
 
 namespace {
-
-bool isLeadByte(char byte) {
-    const auto value = static_cast<unsigned char>(byte);
-    return value >= 0x81 && value <= 0xFE;
-}
 
 // True when `text` is whole GBK characters, that is, it does not end inside a character.
 bool endsOnCharacterBoundary(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size()) {
-        i += isLeadByte(text[i]) ? 2 : 1;
+        i += isGbkLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
     }
     return i == text.size();
 }

@@ -38,11 +38,11 @@ TEST(DataFormat, EveryEncodedValueDecodesBack) {
         const std::string bytes = twoByte(n);
         ASSERT_LT(static_cast<unsigned char>(bytes[0]), 128);
         ASSERT_LT(static_cast<unsigned char>(bytes[1]), 128);
-        ASSERT_EQ(decodeTwoByteNumber(bytes[0], bytes[1]), n);
+        ASSERT_EQ(decodeNumber(bytes), n);
     }
     for (int p = 0; p <= kMaxThreeByteOffset; p += 61) {
         const std::string bytes = threeByte(p);
-        ASSERT_EQ(decodeThreeByteOffset(bytes[0], bytes[1], bytes[2]), p);
+        ASSERT_EQ(decodeNumber(bytes), p);
     }
 }
 
