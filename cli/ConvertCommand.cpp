@@ -39,6 +39,5 @@ int runConvert(const CommandLine& line, const Terminal& terminal) {
     if (!parsed) {
         return 1;
     }
-    database.generate(outputDir);
-    return log.errorLogged() ? 1 : 0;
+    return database.generate(outputDir) ? 0 : 1;
 }

@@ -9,32 +9,32 @@
 #include "core/RouteDatabase.h"
 #include "core/SaveRecovery.h"
 
-void RouteDatabase::generate(const std::string& directory) {
+bool RouteDatabase::generate(const std::string& directory) {
     if (!directory.empty()) {
         outputDir = directory;
     }
     // With no directory at all the paths would start at the root of the drive.
     if (outputDir.empty()) {
         log(LogLevel::Error, coreTexts::kNoOutputDirectory);
-        return;
+        return false;
     }
     fileSystem->createDirectory(outputDir);
     if (!recoverInterruptedSave(outputDir, *fileSystem, *this)) {
-        return;
+        return false;
     }
     log(LogLevel::Info, coreTexts::kGeneratingData);
 
     const DatabaseLayout layout(routes);
     log(LogLevel::Info, coreTexts::kCountingData);
     if (!checkFormatLimits(layout, *this)) {
-        return;
+        return false;
     }
 
     FileSetCommit files(outputDir, *fileSystem, *this);
     const StationFiles stationFiles = buildStationFiles(layout, *this);
     if (!files.stage(dataFiles::kStationTrips, stationFiles.stationTrips) ||
         !files.stage(dataFiles::kStationIndex, stationFiles.stationIndex)) {
-        return;
+        return false;
     }
     log(LogLevel::Info, coreTexts::kStationIndexCreated);
 
@@ -42,7 +42,8 @@ void RouteDatabase::generate(const std::string& directory) {
     if (!files.stage(dataFiles::kTripStations, tripFiles.tripStations) ||
         !files.stage(dataFiles::kTripIndex, tripFiles.tripIndex) ||
         !files.stage(dataFiles::kReadme, buildReadme(header)) || !files.commit()) {
-        return;
+        return false;
     }
     log(LogLevel::Info, coreTexts::kAllDone);
+    return true;
 }

@@ -27,8 +27,9 @@ public:
     // The same, for text already in memory; path is only remembered as inputPath.
     bool parseText(const std::string& path, std::string_view gbkText);
 
-    // Writes the five data files into directory (empty: the stored outputDir).
-    void generate(const std::string& directory);
+    // Writes the five data files into directory (empty: the stored outputDir). True when all
+    // five were written; otherwise the files there are left as they were.
+    bool generate(const std::string& directory);
 
     // Reads a directory of data files back. Defined in datafiles/ with the rest of the loader:
     // a program that loads links velorin_datafiles.

@@ -29,26 +29,6 @@ const std::string& timeOf(const Route& route, const ValueField& field) {
     return (field.start ? route.start : route.terminal).*field.time;
 }
 
-// Passes messages on and notes whether an error was among them.
-class ErrorWatch : public LogSink {
-public:
-    explicit ErrorWatch(LogSink* next) : next_(next) {}
-
-    void log(LogLevel level, const char* message) override {
-        errorSeen = errorSeen || level == LogLevel::Error;
-        if (next_ != nullptr) {
-            next_->log(level, message);
-        }
-    }
-
-    LogSink* next() const { return next_; }
-
-    bool errorSeen = false;
-
-private:
-    LogSink* next_;
-};
-
 }  // namespace
 
 void RouteEditor::showRoute() {
@@ -197,14 +177,7 @@ bool RouteEditor::saveToFile() {
         copyFormInto(*currentRoute_);
     }
     refreshRouteList();
-    bool saved = false;
-    if (database_ != nullptr) {
-        ErrorWatch watch(database_->logSink);
-        database_->logSink = &watch;
-        database_->generate("");
-        database_->logSink = watch.next();
-        saved = !watch.errorSeen;
-    }
+    const bool saved = database_ != nullptr && database_->generate("");
     if (saved) {
         unsavedChanges_ = false;
     }

@@ -105,13 +105,13 @@ TEST_F(LimitTest, StationCountAtAndOverTheLimit) {
     add(makeRoute("1", stationList(0, 5461)));
     add(makeRoute("2", stationList(5461, 5461)));
     add(makeRoute("3", stationList(10922, 5461)));
-    db.generate(dir.path());
+    EXPECT_TRUE(db.generate(dir.path()));
     EXPECT_TRUE(finished());  // 16383 stations fit
 
     log.entries.clear();
     TempDir fresh;
     db.routes.back()->upStations.push_back("one more");
-    db.generate(fresh.path());
+    EXPECT_FALSE(db.generate(fresh.path()));
     EXPECT_TRUE(errorContaining("16384"));
     EXPECT_TRUE(errorContaining("16383"));
     EXPECT_FALSE(finished());
@@ -192,7 +192,7 @@ TEST_F(WriteFailureTest, FileThatCannotBeCreatedLeavesThePreviousFiles) {
         log.entries.clear();
         const std::string blocker = dir.file(std::string(name) + ".velorin-new");
         std::filesystem::create_directory(blocker);
-        db.generate(dir.path());
+        EXPECT_FALSE(db.generate(dir.path()));
         expectPreviousFilesKept(name);
         std::filesystem::remove(blocker);
         EXPECT_EQ(listDirectory(dir.path()), (Texts{"readme.txt", "s.d", "s.i", "t.d", "t.i"}));
@@ -312,14 +312,14 @@ TEST_F(InterruptedSaveTest, FailureOfAnyOperationBeforeTheEndKeepsThePreviousFil
 
 TEST_F(GeneratorSafetyTest, MissingParentDirectoryIsReported) {
     add(makeRoute("1", "A-B"));
-    db.generate(dir.file("missing/out"));
+    EXPECT_FALSE(db.generate(dir.file("missing/out")));
     EXPECT_TRUE(errorContaining("s.d"));
     EXPECT_FALSE(finished());
 }
 
 TEST_F(GeneratorSafetyTest, NoDirectoryAtAllWritesNothing) {
     db.outputDir.clear();
-    db.generate("");
+    EXPECT_FALSE(db.generate(""));
     EXPECT_EQ(log.entries,
               (std::vector<RecordingLog::Entry>{{LogLevel::Error, coreTexts::kNoOutputDirectory}}));
 }
