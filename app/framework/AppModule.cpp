@@ -29,7 +29,6 @@ AppModule& appModule() {
 void AppModule::initialise(HINSTANCE instance) {
     assert(!initialised_);
     instance_ = instance;
-    mainThreadId_ = GetCurrentThreadId();
     InitializeCriticalSection(&lock_);
     pending_.clear();
     initialised_ = true;

@@ -7,7 +7,7 @@
 class DialogBase;
 
 // Process-wide state of the window framework: the instance handle that every resource is
-// loaded from, the main thread, and the dialog objects waiting for their window. A dialog
+// loaded from and the dialog objects waiting for their window. A dialog
 // object is added here right before its window is created; the window's first message takes
 // it out again (DialogBase::startProcedure). The list is guarded by a critical section and
 // matched by thread id, so a window never takes another thread's object.
@@ -17,7 +17,6 @@ public:
     void terminate();
 
     HINSTANCE instance() const { return instance_; }
-    DWORD mainThreadId() const { return mainThreadId_; }
 
     // Adds the object for the current thread, in front of the earlier ones.
     void addPending(DialogBase* object);
@@ -33,7 +32,6 @@ private:
     };
 
     HINSTANCE instance_ = nullptr;
-    DWORD mainThreadId_ = 0;
     bool initialised_ = false;
     CRITICAL_SECTION lock_{};
     std::vector<PendingEntry> pending_;  // the front of the list is the back of the vector

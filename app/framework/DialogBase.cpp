@@ -45,7 +45,7 @@ DialogBase* DialogBase::fromHandle(HWND window) {
 void DialogBase::bind(HWND window) {
     window_ = window;
     SetPropA(window, kObjectProperty, this);
-    SetWindowLongPtrA(window, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(dialogProcedure()));
+    SetWindowLongPtrA(window, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(&DialogBase::dispatch));
 }
 
 void DialogBase::unbind(HWND window) {
@@ -77,7 +77,7 @@ INT_PTR CALLBACK DialogBase::startProcedure(HWND window, UINT message, WPARAM wP
         return FALSE;
     }
     object->bind(window);
-    return object->dialogProcedure()(window, message, wParam, lParam);
+    return dispatch(window, message, wParam, lParam);
 }
 
 INT_PTR CALLBACK DialogBase::dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -44,8 +44,6 @@ public:
 protected:
     virtual bool processMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                 LRESULT& result) = 0;
-    // The dispatch procedure that the dialog gets once it is bound.
-    virtual DLGPROC dialogProcedure() const { return &DialogBase::dispatch; }
     // Called after the window's final message; the handle is already null.
     virtual void onFinalMessage(HWND /*window*/) {}
 

@@ -14,7 +14,7 @@ WNDPROC procedureOf(HWND window) {
 SubclassedControl::~SubclassedControl() {
     // A control that outlives its object gets its own procedure back.
     if (window_ != nullptr && IsWindow(window_)) {
-        if (procedureOf(window_) == windowProcedure()) {
+        if (procedureOf(window_) == &SubclassedControl::dispatch) {
             SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
         }
         RemovePropA(window_, kObjectProperty);
@@ -28,8 +28,8 @@ bool SubclassedControl::attach(HWND control) {
     if (!SetPropA(control, kObjectProperty, this)) {
         return false;
     }
-    const auto previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProcedure())));
+    const auto previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassedControl::dispatch)));
     if (previous == nullptr) {
         RemovePropA(control, kObjectProperty);
         return false;
@@ -84,7 +84,7 @@ LRESULT SubclassedControl::finalMessage(HWND window, UINT message, WPARAM wParam
 void SubclassedControl::release(HWND window) {
     // Put the previous procedure back only while ours is still installed: a procedure that
     // replaced ours after attach() stays.
-    if (previous_ != &DefWindowProcA && procedureOf(window) == windowProcedure()) {
+    if (previous_ != &DefWindowProcA && procedureOf(window) == &SubclassedControl::dispatch) {
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
     }
     RemovePropA(window, kObjectProperty);

@@ -24,8 +24,6 @@ public:
 protected:
     virtual bool processMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                 LRESULT& result) = 0;
-    // The dispatch procedure that the control gets at attach().
-    virtual WNDPROC windowProcedure() const { return &SubclassedControl::dispatch; }
     // Called after the control's final message; the handle is already null.
     virtual void onFinalMessage(HWND /*window*/) {}
 
