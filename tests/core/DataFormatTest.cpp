@@ -5,43 +5,46 @@
 
 namespace {
 
-std::string twoByte(int n) {
+std::string encodedNumber(int n) {
     std::string out;
     appendTwoByteNumber(out, n);
     return out;
 }
 
-std::string threeByte(int p) {
+std::string encodedOffset(int p) {
     std::string out;
     appendThreeByteOffset(out, p);
     return out;
 }
 
 TEST(DataFormat, TwoByteNumbersAtTheGroupEdges) {
-    EXPECT_EQ(twoByte(0), hexBytes("00 00"));
-    EXPECT_EQ(twoByte(127), hexBytes("00 7F"));
-    EXPECT_EQ(twoByte(128), hexBytes("01 00"));
-    EXPECT_EQ(twoByte(300), hexBytes("02 2C"));
-    EXPECT_EQ(twoByte(16383), hexBytes("7F 7F"));
+    EXPECT_EQ(encodedNumber(0), hexBytes("00 00"));
+    EXPECT_EQ(encodedNumber(127), hexBytes("00 7F"));
+    EXPECT_EQ(encodedNumber(128), hexBytes("01 00"));
+    EXPECT_EQ(encodedNumber(300), hexBytes("02 2C"));
+    EXPECT_EQ(encodedNumber(16383), hexBytes("7F 7F"));
 }
 
 TEST(DataFormat, ThreeByteOffsetsAtTheGroupEdges) {
-    EXPECT_EQ(threeByte(3), hexBytes("00 00 03"));
-    EXPECT_EQ(threeByte(16383), hexBytes("00 7F 7F"));
-    EXPECT_EQ(threeByte(16384), hexBytes("01 00 00"));
-    EXPECT_EQ(threeByte(20000), hexBytes("01 1C 20"));
-    EXPECT_EQ(threeByte(2097151), hexBytes("7F 7F 7F"));
+    EXPECT_EQ(encodedOffset(3), hexBytes("00 00 03"));
+    EXPECT_EQ(encodedOffset(16383), hexBytes("00 7F 7F"));
+    EXPECT_EQ(encodedOffset(16384), hexBytes("01 00 00"));
+    EXPECT_EQ(encodedOffset(20000), hexBytes("01 1C 20"));
+    EXPECT_EQ(encodedOffset(2097151), hexBytes("7F 7F 7F"));
 }
 
+// The encoders agree with the hand-written golden encodings of the tests at every value.
 TEST(DataFormat, EveryEncodedValueDecodesBack) {
     for (int n = 0; n <= kMaxTwoByteNumber; ++n) {
-        const std::string bytes = twoByte(n);
+        const std::string bytes = encodedNumber(n);
+        ASSERT_EQ(bytes, twoByte(n));
         ASSERT_LT(static_cast<unsigned char>(bytes[0]), 128);
         ASSERT_LT(static_cast<unsigned char>(bytes[1]), 128);
         ASSERT_EQ(decodeNumber(bytes), n);
     }
     for (int p = 0; p <= kMaxThreeByteOffset; p += 61) {
-        const std::string bytes = threeByte(p);
+        const std::string bytes = encodedOffset(p);
+        ASSERT_EQ(bytes, threeByte(p));
         ASSERT_EQ(decodeNumber(bytes), p);
     }
 }

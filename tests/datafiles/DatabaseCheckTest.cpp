@@ -96,7 +96,7 @@ TEST_F(PlantedFaultTest, TheUntouchedFilesAgree) {
 TEST_F(PlantedFaultTest, ReadmeWithoutItsByteOrderMarkOrMarkers) {
     file("readme.txt")[0] = 'x';
     EXPECT_EQ(onlyProblem(), "readme.txt:0");
-    file("readme.txt") = "\xFF\xFE" + utf16("[city]\r\n");
+    file("readme.txt") = "\xFF\xFE" + utf16le("[city]\r\n");
     EXPECT_EQ(onlyProblem(), "readme.txt:0");
 }
 
@@ -111,8 +111,8 @@ TEST_F(PlantedFaultTest, StationIndexFaults) {
     EXPECT_EQ(firstProblem(), "s.i:13");
     // Names out of order: P and R swapped, so Q and P each fail to sort after the one before.
     memory.files = original;
-    file("s.i").replace(4, 2, utf16("R"));
-    file("s.i").replace(18, 2, utf16("P"));
+    file("s.i").replace(4, 2, utf16le("R"));
+    file("s.i").replace(18, 2, utf16le("P"));
     const CheckReport report = checkDataFiles(memory.source());
     ASSERT_EQ(report.problems.size(), 2u) << describe(report);
     EXPECT_EQ(report.problems[0].offset, 9u);

@@ -299,7 +299,7 @@ TEST_F(LoaderTest, FilesOnDiskThatAreMissingBehaveAsInMemory) {
 class HeaderLoadTest : public LoaderTest {
 protected:
     bool loadWithReadme(const std::string& readmeText) {
-        memory.files[dataFiles::kReadme] = "\xFF\xFE" + utf16(readmeText);
+        memory.files[dataFiles::kReadme] = "\xFF\xFE" + utf16le(readmeText);
         return loadTrips({"P"}, {});
     }
 

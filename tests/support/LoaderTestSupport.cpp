@@ -2,8 +2,6 @@
 
 #include <filesystem>
 
-#include "core/TextConversion.h"
-
 std::vector<std::string> messagesAt(const RecordingLog& log, LogLevel level) {
     std::vector<std::string> out;
     for (const RecordingLog::Entry& entry : log.entries) {
@@ -18,28 +16,6 @@ std::string makeDirectory(const TempDir& scratch, const std::string& name) {
     const std::string path = scratch.file(name);
     std::filesystem::create_directory(path);
     return path;
-}
-
-std::string twoByte(int n) {
-    return {static_cast<char>(n / 128), static_cast<char>(n % 128)};
-}
-
-std::string threeByte(int p) {
-    return static_cast<char>(p / 16384) + twoByte(p % 16384);
-}
-
-std::string utf16(std::string_view gbk) {
-    std::string out;
-    for (char16_t unit : ansiToWide(gbk)) {
-        out.push_back(static_cast<char>(unit & 0xFF));
-        out.push_back(static_cast<char>(unit >> 8));
-    }
-    return out;
-}
-
-std::string countedText(std::string_view gbk) {
-    const std::string bytes = utf16(gbk);
-    return twoByte(static_cast<int>(bytes.size())) + bytes;
 }
 
 std::string stationIndexBytes(const std::vector<std::string>& names) {

@@ -15,13 +15,6 @@ std::vector<std::string> messagesAt(const RecordingLog& log, LogLevel level);
 // A new empty directory inside scratch.
 std::string makeDirectory(const TempDir& scratch, const std::string& name);
 
-// The value encodings, written by hand for golden data.
-std::string twoByte(int n);
-std::string threeByte(int p);
-// UTF-16LE bytes of a GBK text.
-std::string utf16(std::string_view gbk);
-std::string countedText(std::string_view gbk);
-
 // Data files put together record by record, independent of the generator: a station index
 // with the given names (their s.d offsets as the generator would set them for one trip each)
 // and a trip index with its t.d, records in the order given.

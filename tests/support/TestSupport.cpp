@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "core/FieldReader.h"
+#include "core/TextConversion.h"
 
 namespace fs = std::filesystem;
 
@@ -125,11 +126,24 @@ std::string hexBytes(const std::string& hex) {
     return bytes;
 }
 
-std::string utf16le(const std::string& ascii) {
-    std::string bytes;
-    for (char c : ascii) {
-        bytes.push_back(c);
-        bytes.push_back('\0');
+std::string twoByte(int n) {
+    return {static_cast<char>(n / 128), static_cast<char>(n % 128)};
+}
+
+std::string threeByte(int p) {
+    return static_cast<char>(p / 16384) + twoByte(p % 16384);
+}
+
+std::string utf16le(std::string_view gbk) {
+    std::string out;
+    for (char16_t unit : ansiToWide(gbk)) {
+        out.push_back(static_cast<char>(unit & 0xFF));
+        out.push_back(static_cast<char>(unit >> 8));
     }
-    return bytes;
+    return out;
+}
+
+std::string countedText(std::string_view gbk) {
+    const std::string bytes = utf16le(gbk);
+    return twoByte(static_cast<int>(bytes.size())) + bytes;
 }

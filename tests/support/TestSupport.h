@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -60,5 +61,10 @@ Route makeRoute(const std::string& name, const std::string& up, const std::strin
 
 // Bytes from a hexadecimal text such as "00 02 41 00".
 std::string hexBytes(const std::string& hex);
-// UTF-16LE bytes of an ASCII text.
-std::string utf16le(const std::string& ascii);
+// The value encodings of the data files, written by hand (independent of core/DataFormat.h)
+// for golden data.
+std::string twoByte(int n);
+std::string threeByte(int p);
+// UTF-16LE bytes of a GBK text, and the same behind its byte length.
+std::string utf16le(std::string_view gbk);
+std::string countedText(std::string_view gbk);
