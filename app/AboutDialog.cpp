@@ -1,6 +1,6 @@
 #include "app/AboutDialog.h"
 
-#include "app/HelpText.h"
+#include "app/AppTexts.h"
 #include "app/look/Repaint.h"
 #include "res/resource.h"
 
@@ -16,7 +16,7 @@ bool AboutDialog::processMessage(HWND window, UINT message, WPARAM wParam, LPARA
     switch (message) {
         case WM_INITDIALOG:
             centreWindow();
-            SetDlgItemTextA(window, IDE_HELP_TEXT, kHelpText);
+            SetDlgItemTextA(window, IDE_HELP_TEXT, appTexts::kHelpText);
             setPaintedWindow(window);
             // The dialog manager chooses the first focus.
             return false;

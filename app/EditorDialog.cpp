@@ -2,24 +2,11 @@
 
 #include <string>
 
-#include "app/AppTexts.h"
 #include "app/look/Repaint.h"
 #include "editor/ValueLists.h"
 #include "res/resource.h"
 
 namespace {
-
-const char* statusPrefix(LogLevel level) {
-    switch (level) {
-        case LogLevel::Error:
-            return appTexts::kStatusPrefixError;
-        case LogLevel::Warning:
-            return appTexts::kStatusPrefixWarning;
-        case LogLevel::Info:
-            return appTexts::kStatusPrefixInfo;
-    }
-    return "";
-}
 
 void addEntries(HWND combo, const std::vector<std::string>& values) {
     for (const std::string& value : values) {
@@ -147,7 +134,7 @@ void EditorDialog::log(LogLevel level, const char* message) {
     if (status == nullptr) {
         return;
     }
-    const std::string text = std::string(statusPrefix(level)) + message;
+    const std::string text = std::string(levelPrefix(level)) + message;
     SetWindowTextA(status, text.c_str());
     // The line stands on the bitmap: repaint behind it, at once, while a save still runs.
     repaintBehind(status);

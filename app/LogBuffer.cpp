@@ -35,11 +35,10 @@ std::size_t characterBoundaryUpTo(const std::string& text, std::size_t position)
 // Where the text can be cut so that at least `excess` bytes go: the start of the first
 // prefixed entry from there on, else the next line start, else the next character boundary.
 std::size_t cutPosition(const std::string& text, std::size_t excess) {
-    const char* const prefixes[] = {appTexts::kLogPrefixError, appTexts::kLogPrefixWarning,
-                                    appTexts::kLogPrefixInfo};
     std::size_t best = std::string::npos;
-    for (const char* prefix : prefixes) {
-        best = std::min(best, text.find(prefix, excess));
+    for (LogLevel level : {LogLevel::Error, LogLevel::Warning, LogLevel::Info}) {
+        best = std::min(best,
+                        text.find(appTexts::kLogLineEnd + std::string(levelPrefix(level)), excess));
     }
     if (best != std::string::npos) {
         return best;
@@ -54,22 +53,10 @@ std::size_t cutPosition(const std::string& text, std::size_t excess) {
 }  // namespace
 
 std::string entryFor(LogLevel level, const char* message) {
-    std::string entry;
-    switch (level) {
-        case LogLevel::Error:
-            entry = appTexts::kLogPrefixError;
-            break;
-        case LogLevel::Warning:
-            entry = appTexts::kLogPrefixWarning;
-            break;
-        case LogLevel::Info:
-            entry = appTexts::kLogPrefixInfo;
-            break;
-        default:
-            break;
-    }
+    const std::string prefix = levelPrefix(level);
+    std::string entry = prefix.empty() ? std::string() : appTexts::kLogLineEnd + prefix;
     entry += message;
-    entry += appTexts::kLogEntryEnd;
+    entry += appTexts::kLogLineEnd;
     return entry;
 }
 

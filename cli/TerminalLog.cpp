@@ -2,27 +2,11 @@
 
 #include <string>
 
-namespace {
-
-const char* prefixFor(LogLevel level) {
-    switch (level) {
-        case LogLevel::Error:
-            return "[错误]:\t";
-        case LogLevel::Warning:
-            return "[警告]:\t";
-        case LogLevel::Info:
-            return "[信息]:\t";
-    }
-    return "";
-}
-
-}  // namespace
-
 void TerminalLog::log(LogLevel level, const char* message) {
     if (level == LogLevel::Error) {
         errorLogged_ = true;
     }
-    const std::string line = std::string(prefixFor(level)) + message + "\n";
+    const std::string line = std::string(levelPrefix(level)) + message + "\n";
     if (stream_ == Stream::Error) {
         terminal_.err(line);
     } else {

@@ -3,6 +3,12 @@
 // The texts the conversion core logs. Literals are compiled to GBK.
 namespace coreTexts {
 
+// What precedes a message of each level wherever messages are shown: the main window's log
+// box, the editor window's status line and the terminal.
+inline constexpr char kLevelPrefixError[] = "[错误]:\t";
+inline constexpr char kLevelPrefixWarning[] = "[警告]:\t";
+inline constexpr char kLevelPrefixInfo[] = "[信息]:\t";
+
 // Reading the input text file.
 inline constexpr char kLoadingResourceFile[] = "加载资源文件.";
 inline constexpr char kInputFileNotFound[] = "[错误]输入文件没有找到.";

@@ -14,3 +14,6 @@ public:
 protected:
     ~LogSink() = default;
 };
+
+// The text shown before a message of level, such as "[错误]:\t"; empty for an unknown level.
+const char* levelPrefix(LogLevel level);

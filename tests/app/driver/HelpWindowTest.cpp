@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/HelpText.h"
+#include "app/AppTexts.h"
 #include "res/resource.h"
 #include "tests/app/driver/Driver.h"
 
@@ -28,7 +28,7 @@ std::vector<std::string> linesOf(const std::string& text) {
 }
 
 TEST(HelpText, HasTheLayoutOfTwentyEightLines) {
-    const std::string text = kHelpText;
+    const std::string text = appTexts::kHelpText;
     const std::vector<std::string> lines = linesOf(text);
     ASSERT_EQ(lines.size(), 28u);
     EXPECT_NE(text.substr(text.size() - 2), "\r\n");  // no line end after the last line
@@ -56,7 +56,7 @@ TEST(HelpWindow, ShowsTheHelpTextAndClosesWithEnterAndEscape) {
     clickLater(GetDlgItem(main, IDB_HELP));
     HWND help = program.waitForWindow(kHelpCaption, main);
     ASSERT_NE(help, nullptr) << "the help window did not open";
-    EXPECT_EQ(textOf(GetDlgItem(help, IDE_HELP_TEXT)), kHelpText);
+    EXPECT_EQ(textOf(GetDlgItem(help, IDE_HELP_TEXT)), appTexts::kHelpText);
     EXPECT_EQ(GetWindow(help, GW_OWNER), main);
     Picture::ofWindow(help).saveBmp(paths().shots + "\\help.bmp");
 
@@ -64,7 +64,7 @@ TEST(HelpWindow, ShowsTheHelpTextAndClosesWithEnterAndEscape) {
     HWND box = GetDlgItem(help, IDE_HELP_TEXT);
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(box, WM_CHAR, 'x', 1, SMTO_NORMAL, 10000, &ignored);
-    EXPECT_EQ(textOf(box), kHelpText);
+    EXPECT_EQ(textOf(box), appTexts::kHelpText);
 
     HWND focus = program.focus();
     ASSERT_NE(focus, nullptr);
