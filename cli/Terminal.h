@@ -1,5 +1,7 @@
 #pragma once
 
+// Standard output and standard error of the command-line tool, in the terminal's encoding.
+
 #include <cstdio>
 #include <string_view>
 

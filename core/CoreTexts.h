@@ -1,6 +1,7 @@
 #pragma once
 
-// The texts the conversion core logs. Literals are compiled to GBK.
+// The texts of the conversion core: the level prefixes, what parsing and generating log and
+// what the input text writer reports. Literals are compiled to GBK.
 namespace coreTexts {
 
 // What precedes a message of each level wherever messages are shown: the main window's log

@@ -1,5 +1,7 @@
 #pragma once
 
+// The fields of an input text line and the station lists inside them.
+
 #include <cstddef>
 #include <string>
 #include <string_view>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The checker behind velorin-cli check: every disagreement among the five data files.
+
 #include <cstddef>
 #include <string>
 #include <vector>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The loader behind RouteDatabase::load, with the source of the file bytes replaceable.
+
 #include <functional>
 #include <string>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// Helpers of the tests that read data files back: hand-made files and files in memory.
+
 #include <map>
 #include <string>
 #include <string_view>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Helpers of every test: a recording log, scratch directories, files, routes and bytes.
+
 #include <string>
 #include <string_view>
 #include <utility>
