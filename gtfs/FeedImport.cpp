@@ -12,7 +12,7 @@
 #include "gtfs/GtfsTime.h"
 #include "gtfs/LineBuilder.h"
 #include "gtfs/ServiceCalendar.h"
-#include "gtfs/StationNames.h"
+#include "gtfs/StopNames.h"
 #include "gtfs/StopTimes.h"
 
 namespace {
@@ -110,7 +110,7 @@ bool importFeed(const std::string& path, const ImportOptions& options, RouteData
     database.header.author = options.author;
     database.header.memo = options.memo;
 
-    StationNames names(model, report);
+    StopNames names(model, report);
     std::vector<std::uint32_t> feedRoutes;
     std::set<std::string> stations;
     for (std::uint32_t route = 0; route < model.routes.size(); ++route) {

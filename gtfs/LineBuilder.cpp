@@ -14,8 +14,7 @@ constexpr int kDaySeconds = 24 * 60 * 60;
 
 class LineBuilder {
 public:
-    LineBuilder(const FeedModel& model, std::uint32_t route, StationNames& names,
-                ImportReport& report)
+    LineBuilder(const FeedModel& model, std::uint32_t route, StopNames& names, ImportReport& report)
         : model_(model), route_(model.routes[route]), names_(names), report_(report) {}
 
     Route build(const DirectionPlan& plan) {
@@ -122,13 +121,13 @@ private:
 
     const FeedModel& model_;
     const FeedRoute& route_;
-    StationNames& names_;
+    StopNames& names_;
     ImportReport& report_;
 };
 
 }  // namespace
 
 Route buildLine(const FeedModel& model, std::uint32_t route, const DirectionPlan& plan,
-                StationNames& names, ImportReport& report) {
+                StopNames& names, ImportReport& report) {
     return LineBuilder(model, route, names, report).build(plan);
 }

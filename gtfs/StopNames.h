@@ -9,9 +9,9 @@
 
 // The input-text names of a feed's stops: the parent station's name where a stop has one,
 // converted to GBK when first asked for, so that only stops in use are reported on.
-class StationNames {
+class StopNames {
 public:
-    StationNames(const FeedModel& model, ImportReport& report);
+    StopNames(const FeedModel& model, ImportReport& report);
 
     const std::string& of(std::uint32_t stop);
 

@@ -1,13 +1,13 @@
-#include "gtfs/StationNames.h"
+#include "gtfs/StopNames.h"
 
 #include "core/MessageFormat.h"
 #include "gtfs/FeedText.h"
 #include "gtfs/GtfsTexts.h"
 
-StationNames::StationNames(const FeedModel& model, ImportReport& report)
+StopNames::StopNames(const FeedModel& model, ImportReport& report)
     : model_(model), report_(report), names_(model.stops.size()), converted_(model.stops.size()) {}
 
-const std::string& StationNames::of(std::uint32_t stop) {
+const std::string& StopNames::of(std::uint32_t stop) {
     const std::uint32_t station = model_.stops[stop].station;
     if (!converted_[station]) {
         converted_[station] = true;
