@@ -23,10 +23,14 @@ public:
             close(file);
             return failed(error);
         }
-        content.clear();
-        char buffer[65536];
+        // Sized once: growing the string as it fills copied the text again and again.
+        content.assign(static_cast<std::size_t>(status.st_size), '\0');
+        std::size_t done = 0;
+        char more[65536];
         for (;;) {
-            const ssize_t got = read(file, buffer, sizeof buffer);
+            const bool full = done == content.size();
+            char* target = full ? more : &content[done];
+            const ssize_t got = read(file, target, full ? sizeof more : content.size() - done);
             if (got < 0 && errno == EINTR) {
                 continue;
             }
@@ -38,8 +42,12 @@ public:
             if (got == 0) {
                 break;
             }
-            content.append(buffer, static_cast<std::size_t>(got));
+            if (full) {  // the file grew since fstat
+                content.append(more, static_cast<std::size_t>(got));
+            }
+            done += static_cast<std::size_t>(got);
         }
+        content.resize(done);
         close(file);
         return true;
     }
