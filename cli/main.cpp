@@ -8,6 +8,7 @@
 #include "cli/ConvertCommand.h"
 #include "cli/DumpCommand.h"
 #include "cli/ImportCommand.h"
+#include "cli/LargePageHeap.h"
 #include "cli/Terminal.h"
 #include "res/Version.h"
 
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
         if (line.arguments.size() != 2) {
             return usageError(terminal, cliTexts::kWrongArguments + line.command);
         }
+        placeHeapOnLargePages();
         return runConvert(line, terminal);
     }
     if (line.command == "dump" || line.command == "check") {

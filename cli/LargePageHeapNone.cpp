@@ -1,0 +1,3 @@
+#include "cli/LargePageHeap.h"
+
+void placeHeapOnLargePages() {}
