@@ -39,23 +39,15 @@ std::string downText(const Route& route) {
     return text;
 }
 
-std::size_t listBytes(std::size_t entries) {
-    return 2 + 2 * entries;
-}
-
-std::size_t countedTextBytes(std::u16string_view text) {
-    return 2 + 2 * text.size();
-}
-
 }  // namespace
 
 StationFiles buildStationFiles(const DatabaseLayout& layout, LogSink& log) {
     StationFiles files;
-    std::size_t indexBytes = 2;
+    std::size_t indexBytes = kTwoByteNumberBytes;
     std::size_t tripsBytes = kLengthHeaderBytes;
     for (const StationPlan& station : layout.stations) {
         if (station.converts) {
-            indexBytes += countedTextBytes(station.wideName) + 3;
+            indexBytes += indexEntryBytes(station.wideName);
             tripsBytes += listBytes(station.trips.size());
         }
     }
@@ -82,10 +74,10 @@ StationFiles buildStationFiles(const DatabaseLayout& layout, LogSink& log) {
 
 TripFiles buildTripFiles(const DatabaseLayout& layout, LogSink& log) {
     TripFiles files;
-    std::size_t indexBytes = 2;
+    std::size_t indexBytes = kTwoByteNumberBytes;
     std::size_t stationsBytes = kLengthHeaderBytes;
     for (const TripPlan& trip : layout.trips) {
-        indexBytes += countedTextBytes(trip.wideText) + 3;
+        indexBytes += indexEntryBytes(trip.wideText);
         stationsBytes += listBytes(trip.stations.size());
     }
     files.tripIndex.reserve(indexBytes);

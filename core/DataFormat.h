@@ -17,6 +17,16 @@ inline constexpr std::size_t kLengthHeaderBytes = kThreeByteOffsetBytes;
 // A list of two-byte numbers is preceded by its length in bytes, itself a two-byte number.
 inline constexpr int kMaxListEntries = kMaxTwoByteNumber / 2;
 
+// The bytes of a list of entries behind its length.
+inline constexpr std::size_t listBytes(std::size_t entries) {
+    return kTwoByteNumberBytes * (1 + entries);
+}
+
+// The bytes of an index entry: the name behind its length, then the offset of its list.
+inline constexpr std::size_t indexEntryBytes(std::u16string_view name) {
+    return kTwoByteNumberBytes + 2 * name.size() + kThreeByteOffsetBytes;
+}
+
 inline void appendTwoByteNumber(std::string& out, int n) {
     out.push_back(static_cast<char>(n / 128));
     out.push_back(static_cast<char>(n % 128));

@@ -8,14 +8,6 @@
 #include "core/MessageFormat.h"
 #include "core/TextConversion.h"
 
-namespace {
-
-std::size_t listBytes(std::size_t entries) {
-    return kTwoByteNumberBytes * (1 + entries);
-}
-
-}  // namespace
-
 bool checkFormatLimits(const DatabaseLayout& layout, LogSink& log) {
     bool ok = true;
     auto report = [&](const char* format, std::initializer_list<std::string_view> values) {
