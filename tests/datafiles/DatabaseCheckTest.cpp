@@ -100,69 +100,64 @@ TEST_F(PlantedFaultTest, ReadmeWithoutItsByteOrderMarkOrMarkers) {
     EXPECT_EQ(onlyProblem(), "readme.txt:0");
 }
 
-TEST_F(PlantedFaultTest, StationIndexFaults) {
+// One changed field each, found at the offset of what it breaks. Where the change misplaces
+// the reads after it, only the first problem counts.
+TEST_F(PlantedFaultTest, EachChangedFieldIsFoundWhereItBreaks) {
+    struct Change {
+        const char* file;
+        std::size_t at;
+        std::string bytes;
+        const char* found;
+        bool onlyOne;
+        const char* what;
+    };
+    const std::vector<Change> changes = {
+        {"s.i", 0, twoByte(4), "s.i:23", true,
+         "station count one too high: the fourth record would start at the end"},
+        {"s.i", 13, threeByte(11), "s.i:13", false,
+         "records are 7 bytes from offset 2; the second station's offset into s.d, 9, says 11"},
+        {"s.d", 13, twoByte(1), "s.d:9", true,
+         "station Q (s.d offset 9) lists trips 0 and 2; say 0 and 1 instead"},
+        {"s.d", 0, threeByte(100), "s.d:0", true, "length header of s.d"},
+        {"t.i", 18, threeByte(1000), "t.i:18", true,
+         "the first trip's text \"12a,,,,\" is 7 units: its offset into t.d is at 2 + 2 + 14"},
+        {"t.i", 2, twoByte(13), "t.i:2", false, "a text length of an odd number of bytes"},
+        {"t.i", 3, std::string(1, static_cast<char>(0x8E)), "t.i:2", false,
+         "a text length byte above 127"},
+        {"t.d", 7, twoByte(3), "t.d:7", false,
+         "trip 0's list is at 3 and holds P, Q, R; its second station 3 is out of range"},
+        {"t.d", 0, threeByte(0), "t.d:0", true, "length header of t.d"},
+    };
     const auto original = memory.files;
-    // Station count one too high: the fourth record would start at the end.
-    file("s.i").replace(0, 2, twoByte(4));
-    EXPECT_EQ(onlyProblem(), "s.i:23");
-    // Records are 7 bytes from offset 2. The second station's offset into s.d, 9, says 11.
-    memory.files = original;
-    file("s.i").replace(13, 3, threeByte(11));
-    EXPECT_EQ(firstProblem(), "s.i:13");
+    for (const Change& change : changes) {
+        memory.files = original;
+        file(change.file).replace(change.at, change.bytes.size(), change.bytes);
+        EXPECT_EQ(change.onlyOne ? onlyProblem() : firstProblem(), change.found) << change.what;
+    }
+}
+
+TEST_F(PlantedFaultTest, FaultsFoundTwice) {
+    const auto original = memory.files;
     // Names out of order: P and R swapped, so Q and P each fail to sort after the one before.
-    memory.files = original;
     file("s.i").replace(4, 2, utf16le("R"));
     file("s.i").replace(18, 2, utf16le("P"));
-    const CheckReport report = checkDataFiles(memory.source());
+    CheckReport report = checkDataFiles(memory.source());
     ASSERT_EQ(report.problems.size(), 2u) << describe(report);
     EXPECT_EQ(report.problems[0].offset, 9u);
     EXPECT_EQ(report.problems[1].offset, 16u);
-}
 
-TEST_F(PlantedFaultTest, StationTripsFaults) {
-    const auto original = memory.files;
-    // Station Q (s.d offset 9) lists trips 0 and 2; say 0 and 1 instead.
-    file("s.d").replace(13, 2, twoByte(1));
-    EXPECT_EQ(onlyProblem(), "s.d:9");
-    memory.files = original;
-    file("s.d").replace(0, 3, threeByte(100));
-    EXPECT_EQ(onlyProblem(), "s.d:0");
     memory.files = original;
     file("s.d").replace(13, 2, twoByte(3));  // trip 3 does not exist
-    const CheckReport report = checkDataFiles(memory.source());
+    report = checkDataFiles(memory.source());
     ASSERT_EQ(report.problems.size(), 2u) << describe(report);
     EXPECT_EQ(report.problems[0].offset, 13u);
     EXPECT_EQ(report.problems[1].offset, 9u);  // and the list differs
+
     memory.files = original;
     file("s.d") += std::string(2, '\0');
-    const CheckReport trailing = checkDataFiles(memory.source());
-    EXPECT_EQ(trailing.problems.size(), 2u) << describe(trailing);  // header and trailing bytes
-}
+    report = checkDataFiles(memory.source());
+    EXPECT_EQ(report.problems.size(), 2u) << describe(report);  // header and trailing bytes
 
-TEST_F(PlantedFaultTest, TripIndexFaults) {
-    const auto original = memory.files;
-    // The first trip's text "12a,,,," is 7 units: its offset into t.d is at 2 + 2 + 14.
-    file("t.i").replace(18, 3, threeByte(1000));
-    EXPECT_EQ(onlyProblem(), "t.i:18");
-    memory.files = original;
-    file("t.i").replace(2, 2, twoByte(13));
-    EXPECT_EQ(firstProblem(), "t.i:2");
-    memory.files = original;
-    file("t.i")[3] = static_cast<char>(0x8E);
-    EXPECT_EQ(firstProblem(), "t.i:2");
-}
-
-TEST_F(PlantedFaultTest, TripStationsFaults) {
-    const auto original = memory.files;
-    // Trip 0's list is at 3 and holds P, Q, R; make its second station 3, out of range.
-    file("t.d").replace(7, 2, twoByte(3));
-    const CheckReport report = checkDataFiles(memory.source());
-    ASSERT_FALSE(report.problems.empty());
-    EXPECT_EQ(report.problems[0].file, "t.d");
-    EXPECT_EQ(report.problems[0].offset, 7u);
-    memory.files = original;
-    file("t.d").replace(0, 3, threeByte(0));
-    EXPECT_EQ(onlyProblem(), "t.d:0");
     memory.files = original;
     file("t.d").pop_back();
     EXPECT_FALSE(checkDataFiles(memory.source()).problems.empty());
