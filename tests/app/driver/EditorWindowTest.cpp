@@ -359,6 +359,39 @@ TEST_F(EditorTest, ChangedLineIsSavedAndDumpShowsExactlyThatChange) {
     quit();
 }
 
+// A city longer than the route list shows: storing a line keeps the list where it was.
+TEST_F(EditorTest, StoringALineKeepsTheListScrolledWhereItWas) {
+    std::string input = "[city]\n长城\n[datasection]\n";
+    for (int i = 1; i <= 80; ++i) {
+        input += std::to_string(i) + "路,东站,6:00,22:00,西站,6:00,22:00,空调,东站-西站,反向\n";
+    }
+    const std::string inputPath = paths().work + "\\long.txt";
+    const std::string directory = paths().work + "\\long";
+    ASSERT_TRUE(writeFile(inputPath, input));
+    emptyDirectory(directory);
+    ASSERT_EQ(runCli("convert \"" + inputPath + "\" \"" + directory + "\""), 0);
+    ASSERT_NE(openEditor(directory), nullptr);
+
+    HWND list = item(editor, IDL_ROUTE_LIST);
+    pickRoute(editor, 70);
+    SendMessageW(list, LB_SETTOPINDEX, 50, 0);
+    const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+    ASSERT_GT(top, 0) << "the list does not scroll";
+    Texts names = routeNames(editor);
+    setText(item(editor, IDE_ROUTE_NAME), "71路快线");
+    ASSERT_TRUE(click(item(editor, IDB_STORE_ROUTE)));
+    names[70] = "71路快线";
+    EXPECT_EQ(routeNames(editor), names);
+    EXPECT_EQ(selectedRoute(editor), 70);
+    EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), top);
+
+    HWND question = escapeEditor();
+    ASSERT_NE(question, nullptr);
+    answer(question, IDNO);
+    EXPECT_TRUE(program.waitUntilGone(editor));
+    quit();
+}
+
 TEST_F(EditorTest, NewLineThenSaveGivesOneLineMore) {
     const std::string directory = convertExample("new");
     const std::size_t lines = dataLines(dump(directory)).size();
