@@ -2,7 +2,7 @@
 # Prints how long a whole `velorin-cli convert` takes, from process start to exit, as a user
 # running it sees it: median and spread of many runs on one core, for the synthetic city at
 # the limits of the data files, a two-line city and, when the published Chengdu data is beside
-# the checkout, Chengdu.
+# the checkout, Chengdu. Then what bounds them: the start of a process and the flushes of a save.
 #   bench/cli-speed.sh [RUNS] [CHENGDU_BUS_INFO_CSV]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,3 +34,13 @@ for ((i = 0; i < ${#inputs[@]}; i += 2)); do
     taskset -c 0 "$bin/bench/velorin-process-timer" "$runs" \
         "$bin/cli/velorin-cli" convert "${inputs[i + 1]}" "$work/out"
 done
+# What no conversion can go below: starting the process, and a save's flushes to the disk.
+printf 'velorin-cli --version (starting the process alone)\n  '
+taskset -c 0 "$bin/bench/velorin-process-timer" "$runs" "$bin/cli/velorin-cli" --version
+if command -v strace >/dev/null; then
+    strace -f -T -e trace=fsync -o "$work/flushes" "$bin/cli/velorin-cli" convert \
+        "$work/two-lines.txt" "$work/out" >/dev/null
+    sed -n 's/^.*fsync(.*<\([0-9.]*\)>$/\1/p' "$work/flushes" |
+        awk '{sum += $1; n++}
+             END {printf "one save of the two-line city: %d flushes, %.1f ms\n", n, sum * 1000}'
+fi
