@@ -33,9 +33,10 @@ public:
         return stat(pathOf(name).c_str(), &status) == 0 && S_ISREG(status.st_mode);
     }
 
-    std::unique_ptr<FeedStream> open(const std::string& name) const override {
+    std::unique_ptr<FeedStream> open(const std::string& name, std::string& problem) const override {
         std::FILE* file = std::fopen(pathOf(name).c_str(), "rb");
         if (file == nullptr) {
+            problem = gtfsTexts::kUnreadable;
             return nullptr;
         }
         return std::make_unique<FileStream>(file);

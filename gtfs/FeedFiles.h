@@ -19,14 +19,13 @@ class FeedFiles {
 public:
     virtual ~FeedFiles() = default;
     virtual bool has(const std::string& name) const = 0;
-    // Null when the file is missing or cannot be opened.
-    virtual std::unique_ptr<FeedStream> open(const std::string& name) const = 0;
+    // Null, with problem set to why, when the file is missing or cannot be opened.
+    virtual std::unique_ptr<FeedStream> open(const std::string& name,
+                                             std::string& problem) const = 0;
 };
 
-// Opens a feed directory, or a zip archive where the build can read one. On failure returns
-// null and sets problem to why.
+// Opens a feed directory or zip archive. On failure returns null and sets problem to why.
 std::unique_ptr<FeedFiles> openFeed(const std::string& path, std::string& problem);
 
-// The zip half of openFeed, provided by FeedZip.cpp or, in builds without libzip,
-// FeedZipUnavailable.cpp.
+// The zip half of openFeed.
 std::unique_ptr<FeedFiles> openFeedZip(const std::string& path, std::string& problem);

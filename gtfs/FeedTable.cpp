@@ -14,10 +14,10 @@ bool FeedTable::open(bool required) {
         }
         return false;
     }
-    stream_ = feed_.open(file_);
+    std::string problem;
+    stream_ = feed_.open(file_, problem);
     if (!stream_) {
-        report_.add(NoticeSeverity::Error, gtfsTexts::kFeedUnreadable, file_, 0, "",
-                    gtfsTexts::kUnreadable);
+        report_.add(NoticeSeverity::Error, gtfsTexts::kFeedUnreadable, file_, 0, "", problem);
         return false;
     }
     reader_ = std::make_unique<CsvReader>(*stream_);

@@ -7,12 +7,22 @@ namespace gtfsTexts {
 // Opening the feed; reported with the feed's path as the file.
 inline constexpr char kFeedMissing[] = "no such file or directory";
 inline constexpr char kNotAZip[] = "not a readable zip archive: ";
-inline constexpr char kZipUnavailable[] =
-    "this build reads feed directories only, not zip archives; unzip the feed and give the "
-    "directory";
+// Why a zip archive is not readable; each follows kNotAZip.
+inline constexpr char kZipNoEnd[] =
+    "it has no end of central directory record (not a zip "
+    "archive, or cut short)";
+inline constexpr char kZipDirectoryOutside[] =
+    "its central directory lies outside the file (cut short or damaged)";
+inline constexpr char kZipDamagedDirectory[] = "its central directory is damaged";
+inline constexpr char kZipSeveralDisks[] = "it spans several disks";
 
 // Reading a file.
 inline constexpr char kUnreadable[] = "the file cannot be read";
+inline constexpr char kZipEncrypted[] = "the file is encrypted in the zip archive";
+inline constexpr char kZipMethod[] =
+    "the file is compressed with zip method %s; only stored (0) and deflated (8) files can be "
+    "read";
+inline constexpr char kZipDamagedEntry[] = "the file's local header in the zip archive is damaged";
 inline constexpr char kUnclosedQuote[] = "a quoted field is not closed before the end of the file";
 inline constexpr char kTextAfterQuote[] = "text follows the closing quote of a field";
 

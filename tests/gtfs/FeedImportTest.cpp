@@ -3,7 +3,9 @@
 #include <map>
 
 #include "gtfs/FeedImport.h"
+#include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
+#include "tests/gtfs/ZipBuilder.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -123,6 +125,32 @@ TEST_F(FeedImportTest, WritesOneLinePerRouteWithTripsAndReportsEveryChange) {
     EXPECT_EQ(report.routes, 3u);
     EXPECT_EQ(report.tripsUsed, 7u);
     EXPECT_EQ(report.stops, 5u);
+}
+
+TEST_F(FeedImportTest, AZippedFeedReadsAsTheSameFeedInADirectory) {
+    ASSERT_TRUE(import(sampleFeed()));
+    const std::vector<std::string> expectedLines = lines();
+    const std::vector<std::string> expectedNotices = notices();
+    std::vector<ZipMember> members;
+    for (const auto& [name, content] : sampleFeed()) {
+        members.push_back({"gtfs/" + name, content});
+    }
+    TempDir folder;
+    const std::string zip = folder.file("feed.zip");
+    writeFile(zip, zipArchive(members));
+    report = ImportReport();
+    ASSERT_TRUE(importFeed(zip, {}, database, report));
+    EXPECT_EQ(lines(), expectedLines);
+    EXPECT_EQ(notices(), expectedNotices);
+
+    // A file the archive holds but the importer cannot read is named with the reason.
+    members[0].flags = 0x0001;  // agency.txt encrypted
+    writeFile(zip, zipArchive(members));
+    report = ImportReport();
+    EXPECT_FALSE(importFeed(zip, {}, database, report));
+    ASSERT_FALSE(report.notices.empty());
+    EXPECT_EQ(notices().back(), "unreadable_feed agency.txt:0 ");
+    EXPECT_EQ(report.notices.back().detail, gtfsTexts::kZipEncrypted);
 }
 
 TEST_F(FeedImportTest, StopTimesOfATripApartAreGatheredAllTheSame) {

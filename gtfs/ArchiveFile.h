@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+// A file opened for reading at 64-bit offsets, since a zip archive of a large feed can pass
+// 4 GB. Every read names its offset and must lie wholly inside the file.
+class ArchiveFile {
+public:
+    ArchiveFile() = default;
+    ~ArchiveFile();
+    ArchiveFile(const ArchiveFile&) = delete;
+    ArchiveFile& operator=(const ArchiveFile&) = delete;
+
+    // Opens the path as given (on Windows an ANSI path) and learns the file's size.
+    bool open(const std::string& path);
+    std::uint64_t size() const { return size_; }
+
+    // Reads exactly count bytes at offset; false when they do not all lie in the file or the
+    // reading fails.
+    bool readAt(std::uint64_t offset, char* buffer, std::size_t count);
+
+private:
+    bool seek(std::uint64_t offset);
+
+    std::FILE* file_ = nullptr;
+    std::uint64_t size_ = 0;
+    std::uint64_t position_ = 0;
+};

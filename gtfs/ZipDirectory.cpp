@@ -1,0 +1,195 @@
+#include "gtfs/ZipDirectory.h"
+
+#include <algorithm>
+
+#include "gtfs/GtfsTexts.h"
+#include "gtfs/ZipFieldReader.h"
+
+namespace {
+
+constexpr std::uint32_t kEndSignature = 0x06054b50;
+constexpr std::uint32_t kZip64EndSignature = 0x06064b50;
+constexpr std::uint32_t kZip64LocatorSignature = 0x07064b50;
+constexpr std::uint32_t kEntrySignature = 0x02014b50;
+constexpr std::size_t kEndBytes = 22;
+constexpr std::size_t kZip64EndBytes = 56;
+constexpr std::size_t kZip64LocatorBytes = 20;
+constexpr std::size_t kEntryBytes = 46;
+constexpr std::size_t kLongestComment = 0xFFFF;
+constexpr std::uint16_t kZip64ExtraId = 0x0001;
+constexpr std::uint32_t kInZip64 = 0xFFFFFFFF;
+
+// Where the central directory lies and how many entries it holds.
+struct DirectoryPlace {
+    std::uint64_t entries = 0;
+    std::uint64_t size = 0;
+    std::uint64_t offset = 0;
+    std::uint64_t end = 0;  // where the end records begin
+    bool oneDisk = true;
+};
+
+// Searches backwards from the end for the end record, which an archive comment may follow.
+bool findEnd(ArchiveFile& file, DirectoryPlace& place) {
+    const std::size_t tailBytes =
+        static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), kEndBytes + kLongestComment));
+    if (tailBytes < kEndBytes) {
+        return false;
+    }
+    std::string tail(tailBytes, '\0');
+    if (!file.readAt(file.size() - tailBytes, tail.data(), tailBytes)) {
+        return false;
+    }
+    for (std::size_t at = tailBytes - kEndBytes + 1; at-- > 0;) {
+        ZipFieldReader end(std::string_view(tail).substr(at));
+        if (end.u32() != kEndSignature) {
+            continue;
+        }
+        const std::uint16_t disk = end.u16();
+        const std::uint16_t directoryDisk = end.u16();
+        const std::uint16_t entriesOnDisk = end.u16();
+        place.entries = end.u16();
+        place.size = end.u32();
+        place.offset = end.u32();
+        const std::uint16_t commentBytes = end.u16();
+        if (commentBytes > end.remaining()) {
+            continue;  // the signature's bytes belong to a comment
+        }
+        place.end = file.size() - tailBytes + at;
+        place.oneDisk = disk == 0 && directoryDisk == 0 && entriesOnDisk == place.entries;
+        return true;
+    }
+    return false;
+}
+
+// Takes the directory's place from the zip64 end record when a locator precedes the end
+// record; false when the locator points to no zip64 end record.
+bool readZip64End(ArchiveFile& file, DirectoryPlace& place) {
+    char locatorBytes[kZip64LocatorBytes];
+    if (place.end < kZip64LocatorBytes ||
+        !file.readAt(place.end - kZip64LocatorBytes, locatorBytes, kZip64LocatorBytes)) {
+        return true;
+    }
+    ZipFieldReader locator(std::string_view(locatorBytes, kZip64LocatorBytes));
+    if (locator.u32() != kZip64LocatorSignature) {
+        return true;
+    }
+    const std::uint32_t endDisk = locator.u32();
+    const std::uint64_t endOffset = locator.u64();
+    const std::uint32_t disks = locator.u32();
+    char endBytes[kZip64EndBytes];
+    if (endOffset > place.end - kZip64LocatorBytes ||
+        place.end - kZip64LocatorBytes - endOffset < kZip64EndBytes ||
+        !file.readAt(endOffset, endBytes, kZip64EndBytes)) {
+        return false;
+    }
+    ZipFieldReader end(std::string_view(endBytes, kZip64EndBytes));
+    if (end.u32() != kZip64EndSignature) {
+        return false;
+    }
+    end.u64();  // the record's size
+    end.u16();  // version made by
+    end.u16();  // version needed
+    const std::uint32_t disk = end.u32();
+    const std::uint32_t directoryDisk = end.u32();
+    const std::uint64_t entriesOnDisk = end.u64();
+    place.entries = end.u64();
+    place.size = end.u64();
+    place.offset = end.u64();
+    place.end = endOffset;
+    place.oneDisk = endDisk == 0 && disks <= 1 && disk == 0 && directoryDisk == 0 &&
+                    entriesOnDisk == place.entries;
+    return true;
+}
+
+// Replaces the 32-bit sizes and offset that are 0xFFFFFFFF by the zip64 extra field's values.
+bool readZip64Extra(std::string_view extra, ZipEntry& entry) {
+    ZipFieldReader fields(extra);
+    while (fields.remaining() >= 4) {
+        const std::uint16_t id = fields.u16();
+        const std::string_view body = fields.bytes(fields.u16());
+        if (!fields.ok()) {
+            return false;
+        }
+        if (id != kZip64ExtraId) {
+            continue;
+        }
+        ZipFieldReader values(body);
+        if (entry.size == kInZip64) {
+            entry.size = values.u64();
+        }
+        if (entry.compressedSize == kInZip64) {
+            entry.compressedSize = values.u64();
+        }
+        if (entry.localHeaderOffset == kInZip64) {
+            entry.localHeaderOffset = values.u64();
+        }
+        return values.ok();
+    }
+    return true;
+}
+
+bool readEntry(ZipFieldReader& directory, ZipEntry& entry) {
+    if (directory.u32() != kEntrySignature) {
+        return false;
+    }
+    directory.u16();  // version made by
+    directory.u16();  // version needed
+    entry.flags = directory.u16();
+    entry.method = directory.u16();
+    directory.u32();  // modification time and date
+    entry.crc = directory.u32();
+    entry.compressedSize = directory.u32();
+    entry.size = directory.u32();
+    const std::uint16_t nameBytes = directory.u16();
+    const std::uint16_t extraBytes = directory.u16();
+    const std::uint16_t commentBytes = directory.u16();
+    directory.u16();  // disk
+    directory.u16();  // internal attributes
+    directory.u32();  // external attributes
+    entry.localHeaderOffset = directory.u32();
+    entry.name = directory.bytes(nameBytes);
+    const std::string_view extra = directory.bytes(extraBytes);
+    directory.bytes(commentBytes);
+    return directory.ok() && readZip64Extra(extra, entry);
+}
+
+}  // namespace
+
+bool readZipDirectory(ArchiveFile& file, ZipDirectory& directory, std::string& problem) {
+    DirectoryPlace place;
+    if (!findEnd(file, place)) {
+        problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kZipNoEnd;
+        return false;
+    }
+    if (!readZip64End(file, place)) {
+        problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kZipDamagedDirectory;
+        return false;
+    }
+    if (!place.oneDisk) {
+        problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kZipSeveralDisks;
+        return false;
+    }
+    if (place.offset > place.end || place.size > place.end - place.offset) {
+        problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kZipDirectoryOutside;
+        return false;
+    }
+    // The size is bounded by the file's, which is really there to be read.
+    std::string bytes(static_cast<std::size_t>(place.size), '\0');
+    if (!file.readAt(place.offset, bytes.data(), bytes.size())) {
+        problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kUnreadable;
+        return false;
+    }
+    ZipFieldReader fields(bytes);
+    directory.entries.clear();
+    directory.entries.reserve(std::min<std::uint64_t>(place.entries, bytes.size() / kEntryBytes));
+    for (std::uint64_t i = 0; i < place.entries; ++i) {
+        ZipEntry entry;
+        if (!readEntry(fields, entry)) {
+            problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kZipDamagedDirectory;
+            return false;
+        }
+        directory.entries.push_back(std::move(entry));
+    }
+    directory.dataEnd = place.offset;
+    return true;
+}
