@@ -365,8 +365,8 @@ TEST_F(EditorTest, StoringALineKeepsTheListScrolledWhereItWas) {
     for (int i = 1; i <= 80; ++i) {
         input += std::to_string(i) + "路,东站,6:00,22:00,西站,6:00,22:00,空调,东站-西站,反向\n";
     }
-    const std::string inputPath = paths().work + "\\long.txt";
-    const std::string directory = paths().work + "\\long";
+    const std::string inputPath = paths().work + "\\eighty-lines.txt";
+    const std::string directory = paths().work + "\\eighty-lines";
     ASSERT_TRUE(writeFile(inputPath, input));
     emptyDirectory(directory);
     ASSERT_EQ(runCli("convert \"" + inputPath + "\" \"" + directory + "\""), 0);
