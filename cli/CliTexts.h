@@ -48,7 +48,6 @@ inline constexpr char kSeeHelp[] = "try 'velorin-cli --help'";
 inline constexpr char kNotUtf8[] = ": line %s is not valid UTF-8";
 inline constexpr char kNotInGbk[] = ": line %s holds U+%s, which GBK cannot hold";
 
-inline constexpr char kCannotWrite[] = "cannot write ";
 
 // dump: what the input format cannot say. Printed as "line N (NAME): TEXT".
 inline constexpr char kDumpProblem[] = "warning: line %s (%s): %s\n";

@@ -1,9 +1,9 @@
 #include "cli/DumpCommand.h"
 
 #include <cstdio>
-#include <fstream>
 
 #include "cli/CliTexts.h"
+#include "cli/OutputFile.h"
 #include "cli/TerminalLog.h"
 #include "core/CoreTexts.h"
 #include "core/InputTextWriter.h"
@@ -37,13 +37,8 @@ int runDump(const CommandLine& line, const Terminal& terminal) {
     if (output == line.options.end()) {
         std::fwrite(text.data(), 1, text.size(), stdout);
         std::fflush(stdout);
-    } else {
-        std::ofstream file(output->second, std::ios::binary);
-        if (!(file << text) || !file.flush()) {
-            terminal.err(cliTexts::kErrorPrefix + std::string(cliTexts::kCannotWrite) +
-                         output->second + "\n");
-            return 1;
-        }
+    } else if (!writeOutputFile(output->second, text, log)) {
+        return 1;
     }
     return log.errorLogged() ? 1 : 0;
 }

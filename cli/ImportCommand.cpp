@@ -1,12 +1,9 @@
 #include "cli/ImportCommand.h"
 
-#include <fstream>
-
 #include "cli/CliTexts.h"
+#include "cli/OutputFile.h"
 #include "cli/TerminalLog.h"
 #include "core/CoreTexts.h"
-#include "core/DataFiles.h"
-#include "core/FileSystem.h"
 #include "core/InputTextWriter.h"
 #include "core/MessageFormat.h"
 #include "core/TextConversion.h"
@@ -33,25 +30,6 @@ std::string commandLineText(const std::string& text) {
 std::string utf8ToGbk(const std::string& utf8) {
     std::u16string wide;
     return utf8ToWide(utf8, wide) ? wideToAnsi(wide) : utf8;
-}
-
-// Writes the file beside its final place, flushed to the disk, and moves it there in one step,
-// so that a failed or interrupted write never leaves a partial file under the final name.
-bool writeOutput(const std::string& path, const std::string& bytes, LogSink& log) {
-    FileSystem& fileSystem = realFileSystem();
-    const std::string staged = path + dataFiles::kStagedSuffix;
-    if (fileSystem.writeFile(staged, bytes) && fileSystem.moveFile(staged, path)) {
-        return true;
-    }
-    log.log(LogLevel::Error,
-            formatMessage(coreTexts::kCannotWriteFile, {path, fileSystem.lastError()}).c_str());
-    fileSystem.removeFile(staged);
-    return false;
-}
-
-bool writeReport(const std::string& path, const std::string& json) {
-    std::ofstream file(path, std::ios::binary);
-    return static_cast<bool>(file << json) && static_cast<bool>(file.flush());
 }
 
 }  // namespace
@@ -90,17 +68,13 @@ int runImport(const CommandLine& line, const Terminal& terminal) {
 
     terminal.err(utf8ToGbk(report.text()));
     int status = imported ? 0 : 1;
+    TerminalLog log(terminal, TerminalLog::Stream::Error);
     const std::string reportPath = option(line, "--report");
-    if (!reportPath.empty() && !writeReport(reportPath, report.json())) {
-        terminal.err(cliTexts::kErrorPrefix + std::string(cliTexts::kCannotWrite) + reportPath +
-                     "\n");
+    if (!reportPath.empty() && !writeOutputFile(reportPath, report.json(), log)) {
         status = 1;
     }
-    if (imported) {
-        TerminalLog log(terminal, TerminalLog::Stream::Error);
-        if (!writeOutput(option(line, "-o"), text, log)) {
-            status = 1;
-        }
+    if (imported && !writeOutputFile(option(line, "-o"), text, log)) {
+        status = 1;
     }
     return status;
 }
