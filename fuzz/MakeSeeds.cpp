@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "core/FileSystem.h"
@@ -14,6 +13,7 @@
 #include "fuzz/FuzzInput.h"
 #include "fuzz/GeneratedFiles.h"
 #include "tests/support/RoundTripDatabase.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
@@ -21,10 +21,6 @@ class SilentLog : public LogSink {
 public:
     void log(LogLevel /*level*/, const char* /*message*/) override {}
 };
-
-void writeFile(const std::string& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 void writeFilesSeed(const RouteDatabase& database, const std::string& path) {
     std::array<std::string, kFuzzedFiles.size()> files;
