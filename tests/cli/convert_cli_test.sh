@@ -50,6 +50,14 @@ check "five files" five_files "$work/gbk"
 check "first message" grep -qxF "$(printf '[信息]:\t加载资源文件.')" "$work/out.txt"
 check "last message" grep -qxF "$(printf '[信息]:\t大功告成')" "$work/out.txt"
 
+# Under a limit on the address space too small for a heap reserve, the conversion still runs.
+# (The sanitizers' shadow memory needs far more address space than any such limit.)
+if ! ldd "$cli" 2>/dev/null | grep -q libasan; then
+    check "convert under a 64 MB address space" bash -c \
+        "ulimit -v 65536 && LC_ALL=C '$cli' convert '$example' '$work/small-space' >/dev/null 2>&1"
+    check "same files under a 64 MB address space" diff -r "$work/gbk" "$work/small-space"
+fi
+
 # The same messages in GBK when asked.
 check "gbk output" run 0 --output-encoding gbk convert "$example" "$work/gbk2"
 check "gbk output bytes" grep -qxF "$(printf '[信息]:\t大功告成' | iconv -f utf-8 -t gbk)" "$work/out.txt"
