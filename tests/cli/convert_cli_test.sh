@@ -7,19 +7,9 @@ example=$2
 version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-passes=0
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 
-check() {  # check DESCRIPTION COMMAND...
-    local description=$1
-    shift
-    if "$@"; then
-        passes=$((passes + 1))
-    else
-        echo "FAILED: $description"
-        failures=$((failures + 1))
-    fi
-}
+five_files() { [ "$(cd "$1" && ls | tr '\n' ' ')" = "readme.txt s.d s.i t.d t.i " ]; }
 
 run() {  # run EXPECTED_STATUS ARGS...: runs the tool, output in $work/out.txt
     local expected=$1
@@ -28,8 +18,6 @@ run() {  # run EXPECTED_STATUS ARGS...: runs the tool, output in $work/out.txt
     local status=$?
     [ "$status" -eq "$expected" ] || { echo "  exit $status, expected $expected: $*"; cat "$work/err.txt"; return 1; }
 }
-
-five_files() { [ "$(cd "$1" && ls | tr '\n' ' ')" = "readme.txt s.d s.i t.d t.i " ]; }
 
 # Usage and wrong command lines.
 check "--help" run 0 --help
@@ -110,5 +98,4 @@ check "dump of a database without stations" run 1 dump "$work/empty"
 check "nothing written" test ! -s "$work/out.txt"
 check "one line why" test "$(grep -c "empty/s.i" "$work/err.txt")" -eq 1 -a "$(wc -l <"$work/err.txt")" -eq 1
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+report_checks

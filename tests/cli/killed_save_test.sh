@@ -11,15 +11,7 @@ command -v strace >/dev/null || { echo "strace is not installed; skipping"; exit
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-passes=0
-check() {
-    local description=$1
-    shift
-    if "$@"; then passes=$((passes + 1)); else echo "FAILED: $description"; failures=$((failures + 1)); fi
-}
-same_files() { for f in readme.txt s.i s.d t.i t.d; do cmp -s "$1/$f" "$2/$f" || return 1; done; }
-only_five_files() { [ "$(cd "$1" && ls -A | tr '\n' ' ')" = "readme.txt s.d s.i t.d t.i " ]; }
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 old_or_new() { same_files "$work/old" "$1" || same_files "$work/new" "$1"; }
 
 head -n 14 "$example" >"$work/small.txt"
@@ -46,5 +38,4 @@ for call in rename unlink fsync; do
     done
 done
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+report_checks

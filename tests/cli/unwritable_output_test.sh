@@ -14,15 +14,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-failures=0
-passes=0
-check() {
-    local description=$1
-    shift
-    if "$@"; then passes=$((passes + 1)); else echo "FAILED: $description"; failures=$((failures + 1)); fi
-}
-same_files() { for f in readme.txt s.i s.d t.i t.d; do cmp -s "$1/$f" "$2/$f" || return 1; done; }
-only_five_files() { [ "$(cd "$1" && ls -A | tr '\n' ' ')" = "readme.txt s.d s.i t.d t.i " ]; }
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 
 # Earlier files from a smaller input; the example then has to replace them.
 head -n 14 "$example" >"$work/small.txt"
@@ -88,5 +80,4 @@ else
     echo "cannot mount tmpfs here; skipping that part"
 fi
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+report_checks

@@ -10,19 +10,7 @@ zip=$(realpath "$1") version=$2 native_cli=$(realpath "$3") example=$(realpath "
 work=$(mktemp -d)
 session=$work/wine-session
 trap 'bash "$scripts/wine-session.sh" stop "$session"; rm -rf "$work"' EXIT
-failures=0
-passes=0
-
-check() {  # check DESCRIPTION COMMAND...
-    local description=$1
-    shift
-    if "$@"; then
-        passes=$((passes + 1))
-    else
-        echo "FAILED: $description"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 
 top=velorin-$version
 folder="$work/公交 数据"
@@ -80,5 +68,4 @@ fi
 wait "$program"
 check "velorin.exe ends with 2 after Escape" test "$?" -eq 2
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+report_checks
