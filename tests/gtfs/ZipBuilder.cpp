@@ -26,6 +26,20 @@ std::string deflated(const std::string& content) {
     return out;
 }
 
+// The fields a local header and its directory entry share: from the version needed to the
+// length of the name.
+void putSharedFields(std::string& out, const ZipMember& member, std::uint32_t crc,
+                     std::uint64_t dataSize, bool zip64) {
+    put(out, 20, 2);
+    put(out, member.flags, 2);
+    put(out, member.method, 2);
+    put(out, 0, 4);
+    put(out, crc, 4);
+    put(out, zip64 ? kAll32 : dataSize, 4);
+    put(out, zip64 ? kAll32 : member.content.size(), 4);
+    put(out, member.name.size(), 2);
+}
+
 }  // namespace
 
 std::string zipArchive(const std::vector<ZipMember>& members, bool zip64) {
@@ -47,27 +61,13 @@ std::string zipArchive(const std::vector<ZipMember>& members, bool zip64) {
         // The local header's extra field is shorter than the directory's: data follows it.
         const std::string localExtra = zip64 ? extra.substr(0, 20) : "";
         put(archive, 0x04034b50, 4);
-        put(archive, 20, 2);
-        put(archive, member.flags, 2);
-        put(archive, member.method, 2);
-        put(archive, 0, 4);
-        put(archive, crc, 4);
-        put(archive, zip64 ? kAll32 : data.size(), 4);
-        put(archive, zip64 ? kAll32 : member.content.size(), 4);
-        put(archive, member.name.size(), 2);
+        putSharedFields(archive, member, crc, data.size(), zip64);
         put(archive, localExtra.size(), 2);
         archive += member.name + localExtra + data;
 
         put(directory, 0x02014b50, 4);
         put(directory, 20, 2);
-        put(directory, 20, 2);
-        put(directory, member.flags, 2);
-        put(directory, member.method, 2);
-        put(directory, 0, 4);
-        put(directory, crc, 4);
-        put(directory, zip64 ? kAll32 : data.size(), 4);
-        put(directory, zip64 ? kAll32 : member.content.size(), 4);
-        put(directory, member.name.size(), 2);
+        putSharedFields(directory, member, crc, data.size(), zip64);
         put(directory, extra.size(), 2);
         put(directory, 0, 2);
         put(directory, 0, 2);
