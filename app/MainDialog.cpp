@@ -158,8 +158,8 @@ void MainDialog::convert() {
         log(LogLevel::Error, appTexts::kInputPathTooLong);
     } else if (!outputFits) {
         log(LogLevel::Error, appTexts::kOutputPathTooLong);
-    } else if (database_.parse(inputPath)) {
-        database_.generate(outputDir);
+    } else {
+        database_.convert(inputPath, outputDir);
     }
     logBox_.flush();
 

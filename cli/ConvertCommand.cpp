@@ -8,12 +8,13 @@
 
 namespace {
 
-// Parses a UTF-8 input after converting it to GBK; a file that cannot be read goes to the
-// ordinary parse, which reports it.
-bool parseUtf8(RouteDatabase& database, const std::string& path, const Terminal& terminal) {
+// Converts a UTF-8 input after converting it to GBK; a file that cannot be read goes to the
+// ordinary conversion, which reports it.
+bool convertUtf8(RouteDatabase& database, const std::string& path, const std::string& outputDir,
+                 const Terminal& terminal) {
     std::string utf8;
     if (!database.fileSystem->readFile(path, utf8)) {
-        return database.parse(path);
+        return database.convert(path, outputDir);
     }
     std::string gbk;
     std::string problem;
@@ -21,7 +22,7 @@ bool parseUtf8(RouteDatabase& database, const std::string& path, const Terminal&
         terminal.err(cliTexts::kErrorPrefix + path + problem + "\n");
         return false;
     }
-    return database.parseText(path, gbk);
+    return database.convertText(path, gbk, outputDir);
 }
 
 }  // namespace
@@ -35,9 +36,7 @@ int runConvert(const CommandLine& line, const Terminal& terminal) {
     TerminalLog log(terminal);
     RouteDatabase database;
     database.logSink = &log;
-    const bool parsed = utf8 ? parseUtf8(database, input, terminal) : database.parse(input);
-    if (!parsed) {
-        return 1;
-    }
-    return database.generate(outputDir) ? 0 : 1;
+    const bool converted = utf8 ? convertUtf8(database, input, outputDir, terminal)
+                                : database.convert(input, outputDir);
+    return converted ? 0 : 1;
 }

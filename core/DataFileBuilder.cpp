@@ -27,13 +27,13 @@ void warn(LogSink& log, const std::string& text) {
     log.log(LogLevel::Warning, text.c_str());
 }
 
-std::string upText(const Route& route) {
+std::string upText(const TripTextParts& route) {
     std::string text;
     upTripText(route, text);
     return text;
 }
 
-std::string downText(const Route& route) {
+std::string downText(const TripTextParts& route) {
     std::string text;
     downTripText(route, text);
     return text;
@@ -92,13 +92,13 @@ TripFiles buildTripFiles(const DatabaseLayout& layout, LogSink& log) {
     };
 
     for (const RoutePlan& plan : layout.routes) {
-        const Route& route = *plan.route;
+        const TripTextParts& route = plan.texts;
         if (!plan.upConverts) {
             warn(log, coreTexts::kUpTripConvertFailed);
             warn(log, upText(route));
             continue;
         }
-        if (route.hasDownDirection() && !plan.downConverts) {
+        if (route.hasDownDirection && !plan.downConverts) {
             warn(log, coreTexts::kDownTripConvertFailed);
             warn(log, downText(route));
             continue;
@@ -109,12 +109,12 @@ TripFiles buildTripFiles(const DatabaseLayout& layout, LogSink& log) {
             warn(log, coreTexts::kTripTextTooLong);
             warn(log, upText(route));
         }
-        if (route.upStations.size() >= kWarnAtCount) {
-            warn(log, route.name);
+        if (plan.upStationCount >= kWarnAtCount) {
+            warn(log, std::string(route.name));
             warn(log, coreTexts::kUpTripTooManyStations);
         }
         appendTrip(up);
-        if (!route.hasDownDirection()) {
+        if (!route.hasDownDirection) {
             continue;
         }
 
@@ -123,8 +123,8 @@ TripFiles buildTripFiles(const DatabaseLayout& layout, LogSink& log) {
             warn(log, downText(route));
             warn(log, coreTexts::kTripTextTooLong);
         }
-        if (route.downStations.size() >= kWarnAtCount) {
-            warn(log, route.name);
+        if (plan.downStationCount >= kWarnAtCount) {
+            warn(log, std::string(route.name));
             warn(log, coreTexts::kDownTripTooManyStations);
         }
         appendTrip(down);

@@ -1,6 +1,5 @@
 #include "core/DatabaseLayout.h"
 
-#include "core/StationTable.h"
 #include "core/TextConversion.h"
 #include "core/TripText.h"
 
@@ -26,17 +25,15 @@ struct Placement {
 
 }  // namespace
 
-DatabaseLayout::DatabaseLayout(const std::vector<std::unique_ptr<Route>>& allRoutes) {
-    const StationTable table(allRoutes);
-
-    std::vector<int> writtenNumber(table.size(), -1);
-    std::vector<Placement> nameAt(table.size());
-    stations.resize(table.size());
-    for (std::size_t n = 0; n < table.size(); ++n) {
+DatabaseLayout::DatabaseLayout(const RouteTable& table) {
+    const std::size_t stationCount = table.stationCount();
+    std::vector<int> writtenNumber(stationCount, -1);
+    std::vector<Placement> nameAt(stationCount);
+    stations.resize(stationCount);
+    for (std::size_t n = 0; n < stationCount; ++n) {
         StationPlan& station = stations[n];
-        station.name = table.names()[n];
+        station.name = table.name(static_cast<int>(n));
         nameAt[n].first = wideTexts_.size();
-        // A name is a whole string of a route, so it ends with a NUL.
         station.converts = appendRecordText(station.name.data(), wideTexts_, nameAt[n].count);
         if (station.converts) {
             writtenNumber[n] = static_cast<int>(writtenStationCount++);
@@ -46,10 +43,8 @@ DatabaseLayout::DatabaseLayout(const std::vector<std::unique_ptr<Route>>& allRou
     // Each trip's stations, skipping those left out; a trip's text and its list of station
     // table numbers are kept to fill in the stations' trip lists below.
     std::size_t entries = 0;
-    for (const auto& route : allRoutes) {
-        if (route) {
-            entries += route->upStations.size() + route->downStations.size();
-        }
+    for (std::size_t i = 0; i < table.routeCount(); ++i) {
+        entries += table.upNumbers(i).size() + table.downNumbers(i).size();
     }
     tripStations_.reserve(entries);
     std::vector<Placement> tripTextAt;
@@ -69,27 +64,26 @@ DatabaseLayout::DatabaseLayout(const std::vector<std::unique_ptr<Route>>& allRou
     };
 
     std::string text;
-    routes.reserve(allRoutes.size());
-    for (std::size_t i = 0; i < allRoutes.size(); ++i) {
-        if (!allRoutes[i]) {
-            continue;
-        }
-        const Route& route = *allRoutes[i];
+    routes.reserve(table.routeCount());
+    for (std::size_t i = 0; i < table.routeCount(); ++i) {
+        const TripTextParts& route = table.texts(i);
         RoutePlan plan;
-        plan.route = &route;
+        plan.texts = route;
+        plan.upStationCount = table.upNumbers(i).size();
+        plan.downStationCount = table.downNumbers(i).size();
         const std::size_t textsBefore = wideTexts_.size();
         Placement up{wideTexts_.size(), 0};
         upTripText(route, text);
         plan.upConverts = appendRecordText(text.c_str(), wideTexts_, up.count);
         Placement down{wideTexts_.size(), 0};
-        if (route.hasDownDirection()) {
+        if (route.hasDownDirection) {
             downTripText(route, text);
             plan.downConverts = appendRecordText(text.c_str(), wideTexts_, down.count);
         }
-        if (plan.upConverts && (plan.downConverts || !route.hasDownDirection())) {
+        if (plan.upConverts && (plan.downConverts || !route.hasDownDirection)) {
             plan.upTrip = static_cast<int>(tripTextAt.size());
             addTrip(table.upNumbers(i), up);
-            if (route.hasDownDirection()) {
+            if (route.hasDownDirection) {
                 addTrip(table.downNumbers(i), down);
             }
         } else {
@@ -101,8 +95,8 @@ DatabaseLayout::DatabaseLayout(const std::vector<std::unique_ptr<Route>>& allRou
     // Each station's trips: a station lists a trip once however often the trip stops there,
     // and trips are visited in ascending order. Counted first, so that all lists share one
     // array.
-    std::vector<int> lastTripAt(table.size(), -1);
-    std::vector<Placement> tripsAt(table.size());
+    std::vector<int> lastTripAt(stationCount, -1);
+    std::vector<Placement> tripsAt(stationCount);
     auto forEachStop = [&](auto visit) {
         std::fill(lastTripAt.begin(), lastTripAt.end(), -1);
         for (std::size_t trip = 0; trip < tripTableNumbers.size(); ++trip) {

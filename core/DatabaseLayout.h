@@ -1,12 +1,12 @@
 #pragma once
 
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/NumberList.h"
-#include "core/Route.h"
+#include "core/RouteTable.h"
+#include "core/TripText.h"
 
 // What the four binary data files will hold, worked out before anything is written. A station
 // name or trip text that does not convert to UTF-16 within the record limit is left out here,
@@ -26,7 +26,9 @@ struct TripPlan {
 };
 
 struct RoutePlan {
-    const Route* route = nullptr;
+    TripTextParts texts;
+    std::size_t upStationCount = 0;  // entries of the up list, left-out stations included
+    std::size_t downStationCount = 0;
     bool upConverts = false;
     bool downConverts = false;
     int upTrip = -1;  // trip number; the down trip follows it. -1 when the route is left out
@@ -34,14 +36,15 @@ struct RoutePlan {
 
 // The texts and lists of the plans are views into arrays that the layout keeps, one for each
 // kind: a city at the limits has half a million list entries and tens of thousands of texts.
+// Station names are views into the route table, which must outlive the layout.
 class DatabaseLayout {
 public:
     std::vector<StationPlan> stations;  // every distinct name, in byte order
-    std::vector<RoutePlan> routes;      // one per non-empty route reference, in order
+    std::vector<RoutePlan> routes;      // one per route of the table, in order
     std::vector<TripPlan> trips;        // the trips that are written, in trip-number order
     std::size_t writtenStationCount = 0;
 
-    explicit DatabaseLayout(const std::vector<std::unique_ptr<Route>>& routes);
+    explicit DatabaseLayout(const RouteTable& table);
     DatabaseLayout(const DatabaseLayout&) = delete;
     DatabaseLayout& operator=(const DatabaseLayout&) = delete;
 

@@ -26,7 +26,10 @@ Field readField(std::string_view& cursor, char delimiter) {
     return field;
 }
 
-void splitStations(std::string_view field, std::vector<std::string>& list) {
+namespace {
+
+template <typename Text>
+void splitInto(std::string_view field, std::vector<Text>& list) {
     list.reserve(list.size() + std::count(field.begin(), field.end(), '-') + 1);
     while (!field.empty()) {
         const std::size_t dash = field.find('-');
@@ -36,6 +39,16 @@ void splitStations(std::string_view field, std::vector<std::string>& list) {
         }
         field.remove_prefix(dash == std::string_view::npos ? field.size() : dash + 1);
     }
+}
+
+}  // namespace
+
+void splitStations(std::string_view field, std::vector<std::string>& list) {
+    splitInto(field, list);
+}
+
+void splitStations(std::string_view field, std::vector<std::string_view>& list) {
+    splitInto(field, list);
 }
 
 std::string joinStations(const std::vector<std::string>& stations) {

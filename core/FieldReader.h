@@ -22,8 +22,9 @@ struct Field {
 Field readField(std::string_view& cursor, char delimiter);
 
 // Appends the pieces of field between "-" bytes to list; empty pieces are dropped and the
-// pieces are not trimmed.
+// pieces are not trimmed. The views point into field.
 void splitStations(std::string_view field, std::vector<std::string>& list);
+void splitStations(std::string_view field, std::vector<std::string_view>& list);
 
 // The names joined with "-", as a station list field is written.
 std::string joinStations(const std::vector<std::string>& stations);

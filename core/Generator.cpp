@@ -7,9 +7,15 @@
 #include "core/FileSetCommit.h"
 #include "core/FormatLimits.h"
 #include "core/RouteDatabase.h"
+#include "core/RouteTable.h"
 #include "core/SaveRecovery.h"
 
 bool RouteDatabase::generate(const std::string& directory) {
+    const RouteTable table(routes);
+    return writeDataFiles(table, directory);
+}
+
+bool RouteDatabase::writeDataFiles(const RouteTable& table, const std::string& directory) {
     if (!directory.empty()) {
         outputDir = directory;
     }
@@ -24,7 +30,7 @@ bool RouteDatabase::generate(const std::string& directory) {
     }
     log(LogLevel::Info, coreTexts::kGeneratingData);
 
-    const DatabaseLayout layout(routes);
+    const DatabaseLayout layout(table);
     log(LogLevel::Info, coreTexts::kCountingData);
     if (!checkFormatLimits(layout, *this)) {
         return false;

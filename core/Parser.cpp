@@ -7,6 +7,7 @@
 #include "core/InputLines.h"
 #include "core/MessageFormat.h"
 #include "core/RouteDatabase.h"
+#include "core/RouteTable.h"
 #include "core/TextConversion.h"
 
 namespace {
@@ -75,46 +76,63 @@ bool readHeaderPart(InputLines& lines, DatabaseHeader& header) {
     }
 }
 
-std::vector<std::string> reversed(const std::vector<std::string>& list) {
-    return std::vector<std::string>(list.rbegin(), list.rend());
-}
+// The fields of one route line, as views into the line.
+struct LineFields {
+    std::string_view name;
+    std::string_view startStation;
+    std::string_view startFirstBus;
+    std::string_view startLastBus;
+    std::string_view terminalStation;
+    std::string_view terminalFirstBus;
+    std::string_view terminalLastBus;
+    std::string_view lineType;
+    std::string_view extraInfo;
+    std::vector<std::string_view> upStations;
+    std::vector<std::string_view> downStations;
+
+    TripTextParts tripTextParts() const {
+        return {name,     startFirstBus, startLastBus,         terminalFirstBus, terminalLastBus,
+                lineType, extraInfo,     !downStations.empty()};
+    }
+};
 
 class LineParser {
 public:
     LineParser(RouteDatabase& database, std::string_view line) : db_(database), line_(line) {}
 
-    // Reads the line into a route; false when it has no up station.
-    bool parseInto(Route& route) {
+    // Reads the line into fields, whose lists it replaces; false when it has no up station.
+    bool parseInto(LineFields& route) {
         std::string_view cursor = line_;
         route.name = field(cursor).text;
-        route.start.station = field(cursor).text;
-        route.start.firstBus = field(cursor).text;
-        route.start.lastBus = field(cursor).text;
-        route.terminal.station = field(cursor).text;
-        route.terminal.firstBus = field(cursor).text;
-        route.terminal.lastBus = field(cursor).text;
+        route.startStation = field(cursor).text;
+        route.startFirstBus = field(cursor).text;
+        route.startLastBus = field(cursor).text;
+        route.terminalStation = field(cursor).text;
+        route.terminalFirstBus = field(cursor).text;
+        route.terminalLastBus = field(cursor).text;
         route.lineType = field(cursor).text;
-        splitStations(field(cursor).text, route.upStations);
+        auto& up = route.upStations;
+        auto& down = route.downStations;
+        up.clear();
+        splitStations(field(cursor).text, up);
 
-        const Field down = field(cursor);
-        splitStations(down.text, route.downStations);
-        if ((down.text == kDownReversed && route.downStations.size() < 2) ||
-            route.downStations == route.upStations) {
-            route.downStations = reversed(route.upStations);
+        const Field downField = field(cursor);
+        down.clear();
+        splitStations(downField.text, down);
+        if ((downField.text == kDownReversed && down.size() < 2) || down == up) {
+            down.assign(up.rbegin(), up.rend());
         }
-        if (down.text == kDownNone || down.text.empty()) {
-            route.downStations.clear();
+        if (downField.text == kDownNone || downField.text.empty()) {
+            down.clear();
         }
 
-        if (route.upStations.empty()) {
+        if (up.empty()) {
             db_.log(LogLevel::Error, coreTexts::kUpStationsEmpty);
             db_.log(LogLevel::Info, std::string(line_));
             return false;
         }
-        warnIfEndsDiffer(route);
-        if (down.endedAtDelimiter) {
-            route.extraInfo = field(cursor).text;
-        }
+        warnIfEndsDiffer(up, down);
+        route.extraInfo = downField.endedAtDelimiter ? field(cursor).text : std::string_view();
         return true;
     }
 
@@ -128,9 +146,8 @@ private:
         return f;
     }
 
-    void warnIfEndsDiffer(const Route& route) {
-        const auto& up = route.upStations;
-        const auto& down = route.downStations;
+    void warnIfEndsDiffer(const std::vector<std::string_view>& up,
+                          const std::vector<std::string_view>& down) {
         if (down.empty() || (down.front() == up.back() && up.front() == down.back())) {
             return;
         }
@@ -143,6 +160,42 @@ private:
     std::string_view line_;
     bool warnedTruncation_ = false;
 };
+
+std::unique_ptr<Route> makeRoute(const LineFields& fields) {
+    auto route = std::make_unique<Route>();
+    route->name = fields.name;
+    route->start = {std::string(fields.startStation), std::string(fields.startFirstBus),
+                    std::string(fields.startLastBus)};
+    route->terminal = {std::string(fields.terminalStation), std::string(fields.terminalFirstBus),
+                       std::string(fields.terminalLastBus)};
+    route->lineType = fields.lineType;
+    route->extraInfo = fields.extraInfo;
+    route->upStations.assign(fields.upStations.begin(), fields.upStations.end());
+    route->downStations.assign(fields.downStations.begin(), fields.downStations.end());
+    return route;
+}
+
+// Reads the header part and then every route line, handing each to addRoute; false when a
+// line has no up station.
+template <typename AddRoute>
+bool readRouteLines(RouteDatabase& database, InputLines& lines, AddRoute addRoute) {
+    if (readHeaderPart(lines, database.header)) {
+        LineFields fields;
+        std::string_view piece;
+        while (lines.next(piece)) {
+            const std::string_view line = withoutLineFeed(piece);
+            if (line.size() < 2) {
+                continue;
+            }
+            if (!LineParser(database, line).parseInto(fields)) {
+                return false;
+            }
+            addRoute(fields);
+        }
+    }
+    database.log(LogLevel::Info, coreTexts::kLoadingFinished);
+    return true;
+}
 
 }  // namespace
 
@@ -169,20 +222,35 @@ bool RouteDatabase::parseText(const std::string& path, std::string_view gbkText)
 
 bool RouteDatabase::parseContent(std::string_view content) {
     InputLines lines(content);
-    if (readHeaderPart(lines, header)) {
-        std::string_view piece;
-        while (lines.next(piece)) {
-            const std::string_view line = withoutLineFeed(piece);
-            if (line.size() < 2) {
-                continue;
-            }
-            auto route = std::make_unique<Route>();
-            if (!LineParser(*this, line).parseInto(*route)) {
-                return false;
-            }
-            routes.push_back(std::move(route));
-        }
+    return readRouteLines(
+        *this, lines, [this](const LineFields& fields) { routes.push_back(makeRoute(fields)); });
+}
+
+bool RouteDatabase::convert(const std::string& path, const std::string& directory) {
+    beginParse(path);
+    std::string content;
+    if (!fileSystem->readFile(path, content)) {
+        log(LogLevel::Error, coreTexts::kInputFileNotFound);
+        return false;
     }
-    log(LogLevel::Info, coreTexts::kLoadingFinished);
-    return true;
+    return convertContent(content, directory);
+}
+
+bool RouteDatabase::convertText(const std::string& path, std::string_view gbkText,
+                                const std::string& directory) {
+    beginParse(path);
+    return convertContent(gbkText, directory);
+}
+
+bool RouteDatabase::convertContent(std::string_view content, const std::string& directory) {
+    // The table's views point into the lines, which therefore live until the files are written.
+    InputLines lines(content);
+    RouteTable table;
+    if (!readRouteLines(*this, lines, [&table](const LineFields& fields) {
+            table.add(fields.tripTextParts(), fields.upStations, fields.downStations);
+        })) {
+        return false;
+    }
+    table.numberInByteOrder();
+    return writeDataFiles(table, directory);
 }

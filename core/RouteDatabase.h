@@ -9,6 +9,8 @@
 #include "core/LogSink.h"
 #include "core/Route.h"
 
+class RouteTable;
+
 // The one database of the program: the routes and header texts of a city, filled by parse()
 // or load(), written by generate(). Every operation reports through log(), which forwards to
 // logSink when one is set.
@@ -27,6 +29,13 @@ public:
     // The same, for text already in memory; path is only remembered as inputPath.
     bool parseText(const std::string& path, std::string_view gbkText);
 
+    // Reads an input text file and writes its data files into directory, with the messages and
+    // results of parse() and then generate(), but without keeping the routes: the converter's
+    // hot path, which works on views into the text.
+    bool convert(const std::string& path, const std::string& directory);
+    bool convertText(const std::string& path, std::string_view gbkText,
+                     const std::string& directory);
+
     // Writes the five data files into directory (empty: the stored outputDir). True when all
     // five were written; otherwise the files there are left as they were.
     bool generate(const std::string& directory);
@@ -43,4 +52,6 @@ public:
 private:
     void beginParse(const std::string& path);
     bool parseContent(std::string_view content);
+    bool convertContent(std::string_view content, const std::string& directory);
+    bool writeDataFiles(const RouteTable& table, const std::string& directory);
 };

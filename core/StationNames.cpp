@@ -27,7 +27,7 @@ std::uint32_t hashOf(std::string_view name) {
 
 void StationNames::number(const std::vector<std::string_view>& names, int* numbers) {
     // At most half full, so that probe runs stay short.
-    while (2 * (names_.size() + names.size()) > slots_.size()) {
+    while (2 * (size() + names.size()) > slots_.size()) {
         grow();
     }
     const std::size_t mask = slots_.size() - 1;
@@ -52,12 +52,13 @@ int StationNames::number(std::string_view name, std::uint32_t hash) {
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         Slot& slot = slots_[i];
         if (slot.number < 0) {
-            slot = {hash, static_cast<std::int32_t>(names_.size()),
+            slot = {hash, static_cast<std::int32_t>(size()),
                     static_cast<std::uint32_t>(copiedBytes_.size()),
                     static_cast<std::uint32_t>(name.size())};
-            names_.push_back(name);
             copyAt_.push_back(slot.copyAt);
+            lengths_.push_back(slot.length);
             copiedBytes_.append(name);
+            copiedBytes_.push_back('\0');
             return slot.number;
         }
         if (slot.hash == hash && slot.length == name.size() &&

@@ -13,16 +13,13 @@
 class StationNames {
 public:
     // Sets numbers[k] to the number of names[k], the next unused one for a name that is new.
-    // The texts must outlive the table.
     void number(const std::vector<std::string_view>& names, int* numbers);
 
-    std::size_t size() const { return names_.size(); }
-    // The text that was passed to number() when the name was new.
-    std::string_view name(int number) const { return names_[number]; }
-    // The table's own copy of the name, valid until the next call of number(); comparing the
-    // copies, which lie side by side, is much faster than comparing the names.
-    std::string_view copy(int number) const {
-        return std::string_view(copiedBytes_).substr(copyAt_[number], names_[number].size());
+    std::size_t size() const { return copyAt_.size(); }
+    // The table's own copy of the name, followed by a NUL byte; valid until the next call of
+    // number(). The copies lie side by side, so comparing them is fast.
+    std::string_view name(int number) const {
+        return std::string_view(copiedBytes_).substr(copyAt_[number], lengths_[number]);
     }
 
 private:
@@ -36,9 +33,9 @@ private:
     int number(std::string_view name, std::uint32_t hash);
     void grow();
 
-    std::vector<std::string_view> names_;
     std::string copiedBytes_;
     std::vector<std::uint32_t> copyAt_;  // by number
+    std::vector<std::uint32_t> lengths_;
     std::vector<Slot> slots_;
     std::vector<std::uint32_t> hashes_;  // of the names being numbered
 };

@@ -2,22 +2,34 @@
 
 namespace {
 
-void joinTripText(const Route& route, const char* suffix, const RouteEnd& from, std::string& out) {
+void joinTripText(const TripTextParts& route, const char* suffix, std::string_view firstBus,
+                  std::string_view lastBus, std::string& out) {
     out.assign(route.name);
     out.append(suffix);
-    for (const std::string* part :
-         {&from.firstBus, &from.lastBus, &route.lineType, &route.extraInfo}) {
+    for (std::string_view part : {firstBus, lastBus, route.lineType, route.extraInfo}) {
         out.push_back(',');
-        out.append(*part);
+        out.append(part);
     }
 }
 
 }  // namespace
 
-void upTripText(const Route& route, std::string& out) {
-    joinTripText(route, route.hasDownDirection() ? "a" : "", route.start, out);
+TripTextParts tripTextParts(const Route& route) {
+    return {route.name,
+            route.start.firstBus,
+            route.start.lastBus,
+            route.terminal.firstBus,
+            route.terminal.lastBus,
+            route.lineType,
+            route.extraInfo,
+            route.hasDownDirection()};
 }
 
-void downTripText(const Route& route, std::string& out) {
-    joinTripText(route, "b", route.terminal, out);
+void upTripText(const TripTextParts& route, std::string& out) {
+    joinTripText(route, route.hasDownDirection ? "a" : "", route.startFirstBus, route.startLastBus,
+                 out);
+}
+
+void downTripText(const TripTextParts& route, std::string& out) {
+    joinTripText(route, "b", route.terminalFirstBus, route.terminalLastBus, out);
 }

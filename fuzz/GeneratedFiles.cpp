@@ -17,7 +17,8 @@ public:
 bool buildDataFiles(const RouteDatabase& database,
                     std::array<std::string, kFuzzedFiles.size()>& files) {
     SilentLog log;
-    const DatabaseLayout layout(database.routes);
+    const RouteTable table(database.routes);
+    const DatabaseLayout layout(table);
     if (!checkFormatLimits(layout, log) || layout.writtenStationCount == 0) {
         return false;
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -282,6 +283,58 @@ TEST(RouteDatabase, ClearRoutesKeepsHeaderAndPaths) {
     EXPECT_TRUE(db.routes.empty());
     EXPECT_EQ(db.header.city, "c");
     EXPECT_EQ(db.outputDir, "o");
+}
+
+// The converter's own path reads the text into a table of views instead of routes; whatever
+// the input, it must say and write what parsing and then generating say and write.
+TEST(RouteDatabase, ConvertSaysAndWritesWhatParseThenGenerateDo) {
+    std::string manyStops;
+    for (int i = 0; i < 130; ++i) {
+        manyStops += "S" + std::to_string(i % 70) + "-";
+    }
+    const std::string header = "[city]\n合肥\n[date]\n2026\n[datasection]\n";
+    const std::vector<std::string> inputs = {
+        header + dataLine("甲-乙-丙", "略", ",x") + "\n" + dataLine("丙-丁", "丁-丙") + "\n",
+        "[city]\r\nC\r\n[datasection]\r\n" + dataLine("A-B", "略", ",x") + "\r\n" +
+            dataLine("B-C-A", "A-C-B") + "\r\n",
+        header + dataLine("P-Q-R", "R-Q-S", ",x") + "\n" + dataLine("P", "无") + "\n",
+        header + dataLine("A-" + std::string(600, 's') + "-B", "B-A") + "\n" + dataLine("A-B", "") +
+            "\n",
+        header + dataLine(manyStops, "略") + "\n" + std::string(2100, 'n') + ",S,a,b,T,c,d,K,A,,\n",
+        header + dataLine("A-B", "") + "\n1,S,a,b,T,c,d,K,---,B\n",
+        "no data part at all",
+    };
+    for (const std::string& input : inputs) {
+        TempDir parsedDir;
+        RecordingLog parsedLog;
+        RouteDatabase parsed;
+        parsed.logSink = &parsedLog;
+        const bool parsedOk =
+            parsed.parseText("in.txt", input) && parsed.generate(parsedDir.path());
+
+        TempDir convertedDir;
+        RecordingLog convertedLog;
+        RouteDatabase converted;
+        converted.logSink = &convertedLog;
+        EXPECT_EQ(converted.convertText("in.txt", input, convertedDir.path()), parsedOk) << input;
+        EXPECT_EQ(convertedLog.entries, parsedLog.entries) << input;
+        EXPECT_EQ(converted.header.city, parsed.header.city) << input;
+        if (parsedOk) {
+            EXPECT_TRUE(DataFileSet::readFrom(convertedDir.path()) ==
+                        DataFileSet::readFrom(parsedDir.path()))
+                << input;
+        } else {
+            EXPECT_TRUE(std::filesystem::is_empty(convertedDir.path())) << input;
+        }
+    }
+
+    RecordingLog log;
+    RouteDatabase missing;
+    missing.logSink = &log;
+    EXPECT_FALSE(missing.convert("no/such/input.txt", "out"));
+    EXPECT_EQ(log.entries,
+              (std::vector<RecordingLog::Entry>{{LogLevel::Info, coreTexts::kLoadingResourceFile},
+                                                {LogLevel::Error, coreTexts::kInputFileNotFound}}));
 }
 
 }  // namespace

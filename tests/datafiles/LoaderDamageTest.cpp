@@ -151,7 +151,8 @@ TEST_F(LoaderDamageTest, StationListLengthBeyondTripStations) {
 TEST_F(LoaderDamageTest, EveryCutOfAGeneratedFileIsReportedWithNothingLoaded) {
     RouteDatabase source;
     fillRoundTripDatabase(source, 7);
-    const DatabaseLayout layout(source.routes);
+    const RouteTable table(source.routes);
+    const DatabaseLayout layout(table);
     ASSERT_GT(layout.trips.size(), 2u);
     const StationFiles stationFiles = buildStationFiles(layout, log);
     const TripFiles tripFiles = buildTripFiles(layout, log);

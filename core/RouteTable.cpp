@@ -1,0 +1,77 @@
+#include "core/RouteTable.h"
+
+#include <algorithm>
+#include <numeric>
+
+RouteTable::RouteTable(const std::vector<std::unique_ptr<Route>>& routes) {
+    std::size_t entries = 0;
+    for (const auto& route : routes) {
+        if (route) {
+            entries += route->upStations.size() + route->downStations.size();
+        }
+    }
+    numbers_.reserve(entries);
+    routes_.reserve(routes.size());
+
+    std::vector<std::string_view> up;
+    std::vector<std::string_view> down;
+    for (const auto& route : routes) {
+        if (!route) {
+            continue;
+        }
+        up.assign(route->upStations.begin(), route->upStations.end());
+        down.assign(route->downStations.begin(), route->downStations.end());
+        add(tripTextParts(*route), up, down);
+    }
+    numberInByteOrder();
+}
+
+void RouteTable::add(const TripTextParts& texts, const std::vector<std::string_view>& up,
+                     const std::vector<std::string_view>& down) {
+    Entry entry{texts, numbers_.size(), up.size(), down.size()};
+    routes_.push_back(entry);
+    numbers_.resize(entry.first + up.size() + down.size());
+    for (std::size_t k = 0; k < up.size(); ++k) {
+        lookups_.push_back(up[k]);
+        lookupAt_.push_back(entry.first + k);
+    }
+    numberLookups();
+    // A down list mostly runs the up list backwards: an entry equal to its mirror in the up
+    // list takes that number without a lookup.
+    const std::size_t downFirst = entry.first + up.size();
+    for (std::size_t k = 0; k < down.size(); ++k) {
+        const std::size_t mirror = up.size() - 1 - k;
+        if (k < up.size() && down[k] == up[mirror]) {
+            numbers_[downFirst + k] = numbers_[entry.first + mirror];
+        } else {
+            lookups_.push_back(down[k]);
+            lookupAt_.push_back(downFirst + k);
+        }
+    }
+    numberLookups();
+}
+
+void RouteTable::numberLookups() {
+    found_.resize(lookups_.size());
+    names_.number(lookups_, found_.data());
+    for (std::size_t k = 0; k < found_.size(); ++k) {
+        numbers_[lookupAt_[k]] = found_[k];
+    }
+    lookups_.clear();
+    lookupAt_.clear();
+}
+
+void RouteTable::numberInByteOrder() {
+    byteOrder_.resize(names_.size());
+    std::iota(byteOrder_.begin(), byteOrder_.end(), 0);
+    // std::string_view compares as unsigned bytes, a prefix first.
+    std::sort(byteOrder_.begin(), byteOrder_.end(),
+              [&](int a, int b) { return names_.name(a) < names_.name(b); });
+    std::vector<int> finalNumber(byteOrder_.size());
+    for (std::size_t n = 0; n < byteOrder_.size(); ++n) {
+        finalNumber[byteOrder_[n]] = static_cast<int>(n);
+    }
+    for (int& n : numbers_) {
+        n = finalNumber[n];
+    }
+}
