@@ -11,10 +11,18 @@ namespace {
 
 constexpr std::size_t kWarnAtCount = 128;
 
+// The lists are most of the files' bytes: written in place, not byte by byte onto the end.
 void appendNumberList(std::string& out, NumberList numbers) {
-    appendTwoByteNumber(out, static_cast<int>(numbers.size() * 2));
+    const std::size_t at = out.size();
+    out.resize(at + listBytes(numbers.size()));
+    char* next = out.data() + at;
+    auto put = [&next](int n) {
+        *next++ = static_cast<char>(n / 128);
+        *next++ = static_cast<char>(n % 128);
+    };
+    put(static_cast<int>(numbers.size() * 2));
     for (int n : numbers) {
-        appendTwoByteNumber(out, n);
+        put(n);
     }
 }
 

@@ -44,9 +44,12 @@ inline void writeThreeByteOffsetAt(std::string& out, std::size_t position, int p
 }
 
 inline void appendUtf16LE(std::string& out, std::u16string_view text) {
+    const std::size_t at = out.size();
+    out.resize(at + 2 * text.size());
+    char* next = out.data() + at;
     for (char16_t unit : text) {
-        out.push_back(static_cast<char>(unit & 0xFF));
-        out.push_back(static_cast<char>(unit >> 8));
+        *next++ = static_cast<char>(unit & 0xFF);
+        *next++ = static_cast<char>(unit >> 8);
     }
 }
 
