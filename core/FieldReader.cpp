@@ -26,29 +26,21 @@ Field readField(std::string_view& cursor, char delimiter) {
     return field;
 }
 
-namespace {
-
-template <typename Text>
-void splitInto(std::string_view field, std::vector<Text>& list) {
-    list.reserve(list.size() + std::count(field.begin(), field.end(), '-') + 1);
+void splitStations(std::string_view field, std::vector<std::string_view>& list) {
     while (!field.empty()) {
         const std::size_t dash = field.find('-');
         const std::string_view piece = field.substr(0, dash);
         if (!piece.empty()) {
-            list.emplace_back(piece);
+            list.push_back(piece);
         }
         field.remove_prefix(dash == std::string_view::npos ? field.size() : dash + 1);
     }
 }
 
-}  // namespace
-
 void splitStations(std::string_view field, std::vector<std::string>& list) {
-    splitInto(field, list);
-}
-
-void splitStations(std::string_view field, std::vector<std::string_view>& list) {
-    splitInto(field, list);
+    std::vector<std::string_view> pieces;
+    splitStations(field, pieces);
+    list.insert(list.end(), pieces.begin(), pieces.end());
 }
 
 std::string joinStations(const std::vector<std::string>& stations) {

@@ -1,7 +1,9 @@
 #include "core/RouteTable.h"
 
 #include <algorithm>
-#include <numeric>
+#include <cstdint>
+
+#include "core/ShortText.h"
 
 RouteTable::RouteTable(const std::vector<std::unique_ptr<Route>>& routes) {
     std::size_t entries = 0;
@@ -41,7 +43,7 @@ void RouteTable::add(const TripTextParts& texts, const std::vector<std::string_v
     const std::size_t downFirst = entry.first + up.size();
     for (std::size_t k = 0; k < down.size(); ++k) {
         const std::size_t mirror = up.size() - 1 - k;
-        if (k < up.size() && down[k] == up[mirror]) {
+        if (k < up.size() && shortText::same(down[k], up[mirror])) {
             numbers_[downFirst + k] = numbers_[entry.first + mirror];
         } else {
             lookups_.push_back(down[k]);
@@ -62,14 +64,33 @@ void RouteTable::numberLookups() {
 }
 
 void RouteTable::numberInByteOrder() {
-    byteOrder_.resize(names_.size());
-    std::iota(byteOrder_.begin(), byteOrder_.end(), 0);
+    // Sorted by the first eight bytes read as a big-endian number, which orders most names
+    // without looking at their text again; names agreeing there are compared whole.
     // std::string_view compares as unsigned bytes, a prefix first.
-    std::sort(byteOrder_.begin(), byteOrder_.end(),
-              [&](int a, int b) { return names_.name(a) < names_.name(b); });
-    std::vector<int> finalNumber(byteOrder_.size());
-    for (std::size_t n = 0; n < byteOrder_.size(); ++n) {
-        finalNumber[byteOrder_[n]] = static_cast<int>(n);
+    struct Key {
+        std::uint64_t prefix;
+        int number;
+    };
+    std::vector<Key> keys(names_.size());
+    for (std::size_t n = 0; n < keys.size(); ++n) {
+        const std::string_view name = names_.name(static_cast<int>(n));
+        std::uint64_t prefix = 0;
+        for (std::size_t i = 0; i < 8; ++i) {
+            prefix = prefix << 8 | (i < name.size() ? static_cast<unsigned char>(name[i]) : 0u);
+        }
+        keys[n] = {prefix, static_cast<int>(n)};
+    }
+    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+        if (a.prefix != b.prefix) {
+            return a.prefix < b.prefix;
+        }
+        return names_.name(a.number) < names_.name(b.number);
+    });
+    byteOrder_.resize(keys.size());
+    std::vector<int> finalNumber(keys.size());
+    for (std::size_t n = 0; n < keys.size(); ++n) {
+        byteOrder_[n] = keys[n].number;
+        finalNumber[keys[n].number] = static_cast<int>(n);
     }
     for (int& n : numbers_) {
         n = finalNumber[n];

@@ -1,29 +1,8 @@
 #include "core/StationNames.h"
 
-#include <algorithm>
-#include <cstring>
-
-namespace {
+#include "core/ShortText.h"
 
 constexpr std::size_t kFirstSlotCount = 1024;
-
-// Eight bytes at a time, as names are a few characters long; the order of the bytes within a
-// word does not matter, only that equal names hash alike.
-std::uint32_t hashOf(std::string_view name) {
-    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15u;
-    std::uint64_t hash = name.size() * kMultiplier;
-    while (!name.empty()) {
-        std::uint64_t word = 0;
-        const std::size_t length = std::min<std::size_t>(name.size(), sizeof word);
-        std::memcpy(&word, name.data(), length);
-        name.remove_prefix(length);
-        hash = (hash ^ word) * kMultiplier;
-        hash ^= hash >> 29;
-    }
-    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
-}
-
-}  // namespace
 
 void StationNames::number(const std::vector<std::string_view>& names, int* numbers) {
     // At most half full, so that probe runs stay short.
@@ -33,7 +12,7 @@ void StationNames::number(const std::vector<std::string_view>& names, int* numbe
     const std::size_t mask = slots_.size() - 1;
     hashes_.resize(names.size());
     for (std::size_t k = 0; k < names.size(); ++k) {
-        hashes_[k] = hashOf(names[k]);
+        hashes_[k] = shortText::hash(names[k]);
         __builtin_prefetch(&slots_[hashes_[k] & mask]);
     }
     for (std::size_t k = 0; k < names.size(); ++k) {
@@ -61,8 +40,9 @@ int StationNames::number(std::string_view name, std::uint32_t hash) {
             copiedBytes_.push_back('\0');
             return slot.number;
         }
-        if (slot.hash == hash && slot.length == name.size() &&
-            std::memcmp(copiedBytes_.data() + slot.copyAt, name.data(), name.size()) == 0) {
+        if (slot.hash == hash &&
+            shortText::same(std::string_view(copiedBytes_.data() + slot.copyAt, slot.length),
+                            name)) {
             return slot.number;
         }
     }

@@ -101,6 +101,12 @@ TEST_F(GeneratorTest, StationsNumberedInByteOrder) {
     add(makeRoute("1", "一-AB-啊-A"));
     files = generate();
     EXPECT_EQ(files.tripStations, hexBytes("00 00 0A 00 08 00 03 00 01 00 02 00 00"));
+
+    // Names that agree in their first eight bytes are ordered by the rest.
+    db.routes.clear();
+    add(makeRoute("1", "一二三四五-一二三四-一二三四啊"));
+    files = generate();
+    EXPECT_EQ(files.tripStations, hexBytes("00 00 08 00 06 00 02 00 00 00 01"));
 }
 
 TEST_F(GeneratorTest, StationNumbersDoNotDependOnRouteOrder) {
