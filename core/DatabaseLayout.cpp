@@ -40,8 +40,9 @@ DatabaseLayout::DatabaseLayout(const RouteTable& table) {
         }
     }
 
-    // Each trip's stations, skipping those left out; a trip's text and its list of station
-    // table numbers are kept to fill in the stations' trip lists below.
+    // Each trip's stations, skipping those left out, by written number. Each station counts
+    // the trips that stop there, once however often a trip stops there, so that all the
+    // stations' trip lists can share one array.
     std::size_t entries = 0;
     for (std::size_t i = 0; i < table.routeCount(); ++i) {
         entries += table.upNumbers(i).size() + table.downNumbers(i).size();
@@ -49,18 +50,24 @@ DatabaseLayout::DatabaseLayout(const RouteTable& table) {
     tripStations_.reserve(entries);
     std::vector<Placement> tripTextAt;
     std::vector<Placement> tripStationsAt;
-    std::vector<NumberList> tripTableNumbers;
+    std::vector<int> lastTripAt(writtenStationCount, -1);
+    std::vector<Placement> tripsAt(writtenStationCount);
     auto addTrip = [&](NumberList tableNumbers, Placement text) {
+        const int trip = static_cast<int>(tripTextAt.size());
         Placement list{tripStations_.size(), 0};
         for (int n : tableNumbers) {
-            if (writtenNumber[n] >= 0) {
-                tripStations_.push_back(writtenNumber[n]);
+            const int written = writtenNumber[n];
+            if (written >= 0) {
+                tripStations_.push_back(written);
+                if (lastTripAt[written] != trip) {
+                    lastTripAt[written] = trip;
+                    ++tripsAt[written].count;
+                }
             }
         }
         list.count = tripStations_.size() - list.first;
         tripTextAt.push_back(text);
         tripStationsAt.push_back(list);
-        tripTableNumbers.push_back(tableNumbers);
     };
 
     std::string text;
@@ -92,23 +99,7 @@ DatabaseLayout::DatabaseLayout(const RouteTable& table) {
         routes.push_back(plan);
     }
 
-    // Each station's trips: a station lists a trip once however often the trip stops there,
-    // and trips are visited in ascending order. Counted first, so that all lists share one
-    // array.
-    std::vector<int> lastTripAt(stationCount, -1);
-    std::vector<Placement> tripsAt(stationCount);
-    auto forEachStop = [&](auto visit) {
-        std::fill(lastTripAt.begin(), lastTripAt.end(), -1);
-        for (std::size_t trip = 0; trip < tripTableNumbers.size(); ++trip) {
-            for (int n : tripTableNumbers[trip]) {
-                if (writtenNumber[n] >= 0 && lastTripAt[n] != static_cast<int>(trip)) {
-                    lastTripAt[n] = static_cast<int>(trip);
-                    visit(n, static_cast<int>(trip));
-                }
-            }
-        }
-    };
-    forEachStop([&](int n, int) { ++tripsAt[n].count; });
+    // Each station's trips, in ascending order.
     std::size_t next = 0;
     for (Placement& at : tripsAt) {
         at.first = next;
@@ -116,16 +107,27 @@ DatabaseLayout::DatabaseLayout(const RouteTable& table) {
         at.count = 0;
     }
     stationTrips_.resize(next);
-    forEachStop([&](int n, int trip) {
-        Placement& at = tripsAt[n];
-        stationTrips_[at.first + at.count++] = trip;
-    });
+    std::fill(lastTripAt.begin(), lastTripAt.end(), -1);
+    for (std::size_t trip = 0; trip < tripStationsAt.size(); ++trip) {
+        const Placement list = tripStationsAt[trip];
+        for (std::size_t k = list.first; k < list.first + list.count; ++k) {
+            const int written = tripStations_[k];
+            if (lastTripAt[written] != static_cast<int>(trip)) {
+                lastTripAt[written] = static_cast<int>(trip);
+                Placement& at = tripsAt[written];
+                stationTrips_[at.first + at.count++] = static_cast<int>(trip);
+            }
+        }
+    }
 
     // The arrays are complete: the plans can point into them.
     for (std::size_t n = 0; n < stations.size(); ++n) {
         stations[n].wideName =
             std::u16string_view(wideTexts_).substr(nameAt[n].first, nameAt[n].count);
-        stations[n].trips = {stationTrips_.data() + tripsAt[n].first, tripsAt[n].count};
+        if (writtenNumber[n] >= 0) {
+            const Placement at = tripsAt[writtenNumber[n]];
+            stations[n].trips = {stationTrips_.data() + at.first, at.count};
+        }
     }
     trips.resize(tripTextAt.size());
     for (std::size_t t = 0; t < trips.size(); ++t) {

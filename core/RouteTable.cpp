@@ -30,37 +30,31 @@ RouteTable::RouteTable(const std::vector<std::unique_ptr<Route>>& routes) {
 
 void RouteTable::add(const TripTextParts& texts, const std::vector<std::string_view>& up,
                      const std::vector<std::string_view>& down) {
-    Entry entry{texts, numbers_.size(), up.size(), down.size()};
+    const Entry entry{texts, numbers_.size(), up.size(), down.size()};
     routes_.push_back(entry);
     numbers_.resize(entry.first + up.size() + down.size());
-    for (std::size_t k = 0; k < up.size(); ++k) {
-        lookups_.push_back(up[k]);
-        lookupAt_.push_back(entry.first + k);
-    }
-    numberLookups();
+    int* const upNumbers = numbers_.data() + entry.first;
+    int* const downNumbers = upNumbers + up.size();
+    names_.number(up, upNumbers);
+
     // A down list mostly runs the up list backwards: an entry equal to its mirror in the up
     // list takes that number without a lookup.
-    const std::size_t downFirst = entry.first + up.size();
+    lookups_.clear();
+    lookupAt_.clear();
     for (std::size_t k = 0; k < down.size(); ++k) {
         const std::size_t mirror = up.size() - 1 - k;
         if (k < up.size() && shortText::same(down[k], up[mirror])) {
-            numbers_[downFirst + k] = numbers_[entry.first + mirror];
+            downNumbers[k] = upNumbers[mirror];
         } else {
             lookups_.push_back(down[k]);
-            lookupAt_.push_back(downFirst + k);
+            lookupAt_.push_back(k);
         }
     }
-    numberLookups();
-}
-
-void RouteTable::numberLookups() {
     found_.resize(lookups_.size());
     names_.number(lookups_, found_.data());
-    for (std::size_t k = 0; k < found_.size(); ++k) {
-        numbers_[lookupAt_[k]] = found_[k];
+    for (std::size_t i = 0; i < found_.size(); ++i) {
+        downNumbers[lookupAt_[i]] = found_[i];
     }
-    lookups_.clear();
-    lookupAt_.clear();
 }
 
 void RouteTable::numberInByteOrder() {

@@ -52,12 +52,11 @@ private:
         std::size_t downCount = 0;
     };
 
-    void numberLookups();
-
     StationNames names_;
     std::vector<int> byteOrder_;  // by final number, the number of first appearance
     std::vector<int> numbers_;    // the numbers of all lists, one after the other
     std::vector<Entry> routes_;
+    // The down entries that need a lookup, and where they are in their list.
     std::vector<std::string_view> lookups_;
     std::vector<std::size_t> lookupAt_;
     std::vector<int> found_;
