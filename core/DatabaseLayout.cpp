@@ -50,8 +50,12 @@ DatabaseLayout::DatabaseLayout(const RouteTable& table) {
     tripStations_.reserve(entries);
     std::vector<Placement> tripTextAt;
     std::vector<Placement> tripStationsAt;
-    std::vector<int> lastTripAt(writtenStationCount, -1);
-    std::vector<Placement> tripsAt(writtenStationCount);
+    // By written number; one small entry, so that each stop touches one place in memory.
+    struct StationTrips {
+        int lastTrip = -1;
+        int count = 0;  // while trips are listed; then where the station's next trip goes
+    };
+    std::vector<StationTrips> stationTrips(writtenStationCount);
     auto addTrip = [&](NumberList tableNumbers, Placement text) {
         const int trip = static_cast<int>(tripTextAt.size());
         Placement list{tripStations_.size(), 0};
@@ -59,9 +63,10 @@ DatabaseLayout::DatabaseLayout(const RouteTable& table) {
             const int written = writtenNumber[n];
             if (written >= 0) {
                 tripStations_.push_back(written);
-                if (lastTripAt[written] != trip) {
-                    lastTripAt[written] = trip;
-                    ++tripsAt[written].count;
+                StationTrips& station = stationTrips[written];
+                if (station.lastTrip != trip) {
+                    station.lastTrip = trip;
+                    ++station.count;
                 }
             }
         }
@@ -100,22 +105,21 @@ DatabaseLayout::DatabaseLayout(const RouteTable& table) {
     }
 
     // Each station's trips, in ascending order.
+    std::vector<Placement> tripsAt(writtenStationCount);
     std::size_t next = 0;
-    for (Placement& at : tripsAt) {
-        at.first = next;
-        next += at.count;
-        at.count = 0;
+    for (std::size_t w = 0; w < writtenStationCount; ++w) {
+        tripsAt[w] = {next, static_cast<std::size_t>(stationTrips[w].count)};
+        stationTrips[w] = {-1, static_cast<int>(next)};
+        next += tripsAt[w].count;
     }
     stationTrips_.resize(next);
-    std::fill(lastTripAt.begin(), lastTripAt.end(), -1);
     for (std::size_t trip = 0; trip < tripStationsAt.size(); ++trip) {
         const Placement list = tripStationsAt[trip];
         for (std::size_t k = list.first; k < list.first + list.count; ++k) {
-            const int written = tripStations_[k];
-            if (lastTripAt[written] != static_cast<int>(trip)) {
-                lastTripAt[written] = static_cast<int>(trip);
-                Placement& at = tripsAt[written];
-                stationTrips_[at.first + at.count++] = static_cast<int>(trip);
+            StationTrips& station = stationTrips[tripStations_[k]];
+            if (station.lastTrip != static_cast<int>(trip)) {
+                station.lastTrip = static_cast<int>(trip);
+                stationTrips_[station.count++] = static_cast<int>(trip);
             }
         }
     }
