@@ -1,8 +1,17 @@
 #include "core/FileSetCommit.h"
 
+#include <future>
+
 #include "core/CoreTexts.h"
 #include "core/DataFiles.h"
 #include "core/MessageFormat.h"
+
+namespace {
+
+// Below this, starting a thread costs more than the checksum.
+constexpr std::size_t kChecksumAsideBytes = 64 * 1024;
+
+}  // namespace
 
 FileSetCommit::FileSetCommit(std::string directory, FileSystem& fileSystem, LogSink& log)
     : directory_(std::move(directory)),
@@ -23,12 +32,18 @@ bool FileSetCommit::stage(const char* name, std::string_view bytes) {
     entry.finalPath = dataFiles::pathIn(directory_, name);
     entry.stagedPath = entry.finalPath + dataFiles::kStagedSuffix;
     entry.previousPath = entry.finalPath + dataFiles::kPreviousSuffix;
+    // The checksum of a big file is worked out while the file is written and flushed, which
+    // mostly waits for the disk. Where no thread can be started, it is worked out after.
+    const auto policy = bytes.size() >= kChecksumAsideBytes
+                            ? std::launch::async | std::launch::deferred
+                            : std::launch::deferred;
+    std::future<std::uint32_t> checksum = std::async(policy, fileChecksum, bytes);
     if (!fileSystem_.writeFile(entry.stagedPath, bytes)) {
         fail(coreTexts::kCannotWriteFile, entry.finalPath);
         fileSystem_.removeFile(entry.stagedPath);
         return false;
     }
-    journal_.files.push_back({name, bytes.size(), fileChecksum(bytes)});
+    journal_.files.push_back({name, bytes.size(), checksum.get()});
     entries_.push_back(std::move(entry));
     return true;
 }

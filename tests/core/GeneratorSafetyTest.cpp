@@ -216,6 +216,15 @@ class InterruptedSaveTest : public WriteFailureTest {
 protected:
     void SetUp() override {
         WriteFailureTest::SetUp();
+        // Lines enough for an s.d and a t.d of over 64 KB, whose checksums are worked out
+        // beside the writing.
+        std::string stations;
+        for (int i = 0; i < 400; ++i) {
+            stations += "S" + std::to_string(i) + "-";
+        }
+        for (int i = 0; i < 90; ++i) {
+            add(makeRoute("L" + std::to_string(i), stations));
+        }
         copyFiles(dir.path(), previousDir.path());
         db.generate(newDir.path());
         after = DataFileSet::readFrom(newDir.path());
