@@ -1,5 +1,6 @@
-// Prints how long parse, generate and the whole conversion take on a synthetic city at the
-// limits of the data files, and on any input files given on the command line.
+// Prints how long parse and generate take apart, and a whole conversion the way velorin-cli
+// and the main window do it, on a synthetic city at the limits of the data files and on any
+// input files given on the command line.
 //
 // usage: velorin-bench [--runs N] [--write-synthetic FILE] [INPUT_TXT...]
 
@@ -63,11 +64,7 @@ void benchmark(const std::string& label, const std::string& input, const fs::pat
     const std::size_t routes = db.routes.size();
     const Figures generate = measure(runs, [&] { db.generate(outDir.string()); });
     log = CountingLog();
-    const Figures convert = measure(runs, [&] {
-        if (db.parse(input)) {
-            db.generate(outDir.string());
-        }
-    });
+    const Figures convert = measure(runs, [&] { db.convert(input, outDir.string()); });
 
     std::printf("%s: %zu lines, %zu stops, input %ju bytes, s.d %ju bytes, t.d %ju bytes\n",
                 label.c_str(), routes, stops, static_cast<std::uintmax_t>(fs::file_size(input)),

@@ -101,18 +101,18 @@ public:
     LineParser(RouteDatabase& database, std::string_view line) : db_(database), line_(line) {}
 
     // Reads the line into fields, whose lists it replaces; false when it has no up station.
-    bool parseInto(LineFields& route) {
+    bool parseInto(LineFields& fields) {
         std::string_view cursor = line_;
-        route.name = field(cursor).text;
-        route.startStation = field(cursor).text;
-        route.startFirstBus = field(cursor).text;
-        route.startLastBus = field(cursor).text;
-        route.terminalStation = field(cursor).text;
-        route.terminalFirstBus = field(cursor).text;
-        route.terminalLastBus = field(cursor).text;
-        route.lineType = field(cursor).text;
-        auto& up = route.upStations;
-        auto& down = route.downStations;
+        fields.name = field(cursor).text;
+        fields.startStation = field(cursor).text;
+        fields.startFirstBus = field(cursor).text;
+        fields.startLastBus = field(cursor).text;
+        fields.terminalStation = field(cursor).text;
+        fields.terminalFirstBus = field(cursor).text;
+        fields.terminalLastBus = field(cursor).text;
+        fields.lineType = field(cursor).text;
+        auto& up = fields.upStations;
+        auto& down = fields.downStations;
         up.clear();
         splitStations(field(cursor).text, up);
 
@@ -132,7 +132,7 @@ public:
             return false;
         }
         warnIfEndsDiffer(up, down);
-        route.extraInfo = downField.endedAtDelimiter ? field(cursor).text : std::string_view();
+        fields.extraInfo = downField.endedAtDelimiter ? field(cursor).text : std::string_view();
         return true;
     }
 
@@ -205,14 +205,18 @@ void RouteDatabase::beginParse(const std::string& path) {
     inputPath = path;
 }
 
-bool RouteDatabase::parse(const std::string& path) {
+bool RouteDatabase::readInput(const std::string& path, std::string& content) {
     beginParse(path);
-    std::string content;
     if (!fileSystem->readFile(path, content)) {
         log(LogLevel::Error, coreTexts::kInputFileNotFound);
         return false;
     }
-    return parseContent(content);
+    return true;
+}
+
+bool RouteDatabase::parse(const std::string& path) {
+    std::string content;
+    return readInput(path, content) && parseContent(content);
 }
 
 bool RouteDatabase::parseText(const std::string& path, std::string_view gbkText) {
@@ -227,13 +231,8 @@ bool RouteDatabase::parseContent(std::string_view content) {
 }
 
 bool RouteDatabase::convert(const std::string& path, const std::string& directory) {
-    beginParse(path);
     std::string content;
-    if (!fileSystem->readFile(path, content)) {
-        log(LogLevel::Error, coreTexts::kInputFileNotFound);
-        return false;
-    }
-    return convertContent(content, directory);
+    return readInput(path, content) && convertContent(content, directory);
 }
 
 bool RouteDatabase::convertText(const std::string& path, std::string_view gbkText,

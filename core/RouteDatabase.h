@@ -51,6 +51,7 @@ public:
 
 private:
     void beginParse(const std::string& path);
+    bool readInput(const std::string& path, std::string& content);
     bool parseContent(std::string_view content);
     bool convertContent(std::string_view content, const std::string& directory);
     bool writeDataFiles(const RouteTable& table, const std::string& directory);
