@@ -220,6 +220,12 @@ void encodeGbk(std::u16string_view text, Emit emit) {
 
 bool AnsiToWide(const char* text, char16_t* buffer, std::size_t capacity) {
     const std::string_view view(text);
+    // A text never has more units than bytes: when its bytes fit, so do its units.
+    if (view.size() < capacity) {
+        decodeGbk(view, [&](char16_t unit) { *buffer++ = unit; });
+        *buffer = u'\0';
+        return true;
+    }
     std::size_t needed = 1;
     decodeGbk(view, [&](char16_t) { ++needed; });
     if (needed > capacity) {
