@@ -5,9 +5,11 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <vector>
 
@@ -117,33 +119,90 @@ void fillRowFromIconv(Iconv& gbk, unsigned lead, const std::string& trails, char
     }
 }
 
-// GBK to UTF-16: what every conversion into UTF-16 needs.
-struct Cp936Decoding {
-    char16_t pairUnit[0xFF - 0x81][0x100] = {};  // [lead - 0x81][trail]
+// GBK to UTF-16: what every conversion into UTF-16 needs. A row of lead byte is asked of
+// iconv when a text first uses it: a small city uses few rows, and asking for all 126 took
+// more time than converting the city. Rows are filled under a lock and never change after,
+// so threads may convert at the same time.
+class Cp936Decoding {
+public:
+    // The unit of a lead byte and a second byte; 0 when the pair is not a character.
+    char16_t pairUnit(unsigned lead, unsigned trail) {
+        const std::size_t row = lead - 0x81;
+        if (!rowFilled_[row].load(std::memory_order_acquire)) {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            fillRow(lead);
+        }
+        const char16_t unit = units_[row][trail];
+        return unit != kUnassigned ? unit : unassignedUnit(lead, trail);
+    }
 
-    Cp936Decoding() {
-        Iconv gbk("UTF-16LE", "GBK");
-        const std::string trails = trailBytes();
-        // The positions that neither GBK nor the user-defined areas assign take the
-        // private-use code points from U+E766 on, in code order.
-        char16_t nextPrivateUnit = 0xE766;
+    // Fills every row: what encoding needs, as it looks for each unit's first pair.
+    void fillAll() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (allFilled_) {
+            return;
+        }
         for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
-            char16_t* row = pairUnit[lead - 0x81];
-            fillRowFromIconv(gbk, lead, trails, row);
-            for (char t : trails) {
-                const auto trail = static_cast<unsigned char>(t);
-                if (row[trail] == 0) {
-                    row[trail] = userDefinedAreaUnit(lead, trail);
-                }
-                if (row[trail] == 0) {
-                    row[trail] = nextPrivateUnit++;
+            fillRow(lead);
+            for (unsigned trail = 0; trail <= 0xFF; ++trail) {
+                if (units_[lead - 0x81][trail] == kUnassigned) {
+                    unassigned_.push_back(static_cast<std::uint16_t>(lead << 8 | trail));
                 }
             }
         }
+        allFilled_ = true;
     }
+
+    // Valid once fillAll() has returned.
+    char16_t filledPairUnit(unsigned lead, unsigned trail) {
+        const char16_t unit = units_[lead - 0x81][trail];
+        return unit != kUnassigned ? unit : unassignedUnit(lead, trail);
+    }
+
+private:
+    // Marks the positions that neither GBK nor the user-defined areas assign; U+FFFF is no
+    // character, so no pair decodes to it.
+    static constexpr char16_t kUnassigned = 0xFFFF;
+
+    // Those positions take the private-use code points from U+E766 on, in code order, so
+    // their units are known only once every row is.
+    char16_t unassignedUnit(unsigned lead, unsigned trail) {
+        fillAll();
+        const auto code = static_cast<std::uint16_t>(lead << 8 | trail);
+        const auto at = std::lower_bound(unassigned_.begin(), unassigned_.end(), code);
+        return static_cast<char16_t>(0xE766 + (at - unassigned_.begin()));
+    }
+
+    // Called under the lock.
+    void fillRow(unsigned lead) {
+        const std::size_t index = lead - 0x81;
+        if (rowFilled_[index].load(std::memory_order_relaxed)) {
+            return;
+        }
+        char16_t* row = units_[index];
+        fillRowFromIconv(gbk_, lead, trails_, row);
+        for (char t : trails_) {
+            const auto trail = static_cast<unsigned char>(t);
+            if (row[trail] == 0) {
+                row[trail] = userDefinedAreaUnit(lead, trail);
+            }
+            if (row[trail] == 0) {
+                row[trail] = kUnassigned;
+            }
+        }
+        rowFilled_[index].store(true, std::memory_order_release);
+    }
+
+    Iconv gbk_{"UTF-16LE", "GBK"};
+    const std::string trails_ = trailBytes();
+    std::mutex mutex_;
+    std::atomic<bool> rowFilled_[0xFF - 0x81] = {};
+    char16_t units_[0xFF - 0x81][0x100] = {};  // [lead - 0x81][trail]
+    bool allFilled_ = false;
+    std::vector<std::uint16_t> unassigned_;  // lead << 8 | trail, in code order
 };
 
-const Cp936Decoding& decoding() {
+Cp936Decoding& decoding() {
     static const std::unique_ptr<Cp936Decoding> instance = std::make_unique<Cp936Decoding>();
     return *instance;
 }
@@ -160,10 +219,11 @@ struct Cp936Encoding {
         }
         unitBytes[0x20AC] = 0x80;
         unitBytes[0xF8F5] = 0xFF;
-        const Cp936Decoding& d = decoding();
+        Cp936Decoding& d = decoding();
+        d.fillAll();
         for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
             for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-                const char16_t unit = d.pairUnit[lead - 0x81][trail];
+                const char16_t unit = d.filledPairUnit(lead, trail);
                 if (unit != 0 && unitBytes[unit] == kNoBytes) {
                     unitBytes[unit] = static_cast<std::uint16_t>(lead << 8 | trail);
                 }
@@ -180,7 +240,7 @@ const Cp936Encoding& encoding() {
 // Decodes GBK the way the Windows code page does; calls emit(unit) for each code unit.
 template <typename Emit>
 void decodeGbk(std::string_view text, Emit emit) {
-    const Cp936Decoding& t = decoding();
+    Cp936Decoding& t = decoding();
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto b = static_cast<unsigned char>(text[i]);
         if (b < 0x80) {
@@ -193,7 +253,7 @@ void decodeGbk(std::string_view text, Emit emit) {
             emit(kReplacement);  // a lead byte without a second byte
         } else {
             const auto trail = static_cast<unsigned char>(text[++i]);
-            const char16_t unit = t.pairUnit[b - 0x81][trail];
+            const char16_t unit = t.pairUnit(b, trail);
             emit(unit != 0 ? unit : kReplacement);
         }
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -83,6 +84,21 @@ TEST(TextConversion, CodePageAdditionsToGbk) {
     EXPECT_EQ(toWide(pair(0xA2, 0xAB)), u"\uE766");  // unassigned positions in code order
     EXPECT_EQ(toWide(pair(0xA2, 0xE3)), u"\uE76C");
     EXPECT_EQ(wideToAnsi(u"\u20AC"), "\x80");
+}
+
+// In a fresh process the table holds only what earlier texts needed; an unassigned position
+// met first must still get the number it has in code order among all of them.
+TEST(TextConversion, UnassignedPositionMetFirstGetsItsCodeOrderUnit) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            // Row A2 holds the first twelve such positions, and nothing has used it yet.
+            const bool right = toWide(pair(0xA4, 0xF4)) == u"\uE772" &&
+                               toWide(pair(0xA2, 0xE3)) == u"\uE76C" &&
+                               toWide(pair(0xB0, 0xA1)) == u"\u554A";
+            std::exit(right ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(TextConversion, InvalidBytesNeverStopTheConversion) {
