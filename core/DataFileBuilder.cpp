@@ -15,14 +15,9 @@ constexpr std::size_t kWarnAtCount = 128;
 void appendNumberList(std::string& out, NumberList numbers) {
     const std::size_t at = out.size();
     out.resize(at + listBytes(numbers.size()));
-    char* next = out.data() + at;
-    auto put = [&next](int n) {
-        *next++ = static_cast<char>(n / 128);
-        *next++ = static_cast<char>(n % 128);
-    };
-    put(static_cast<int>(numbers.size() * 2));
+    char* next = putTwoByteNumber(out.data() + at, static_cast<int>(numbers.size() * 2));
     for (int n : numbers) {
-        put(n);
+        next = putTwoByteNumber(next, n);
     }
 }
 

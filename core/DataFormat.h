@@ -27,9 +27,17 @@ inline constexpr std::size_t indexEntryBytes(std::u16string_view name) {
     return kTwoByteNumberBytes + 2 * name.size() + kThreeByteOffsetBytes;
 }
 
+// Writes a two-byte number at `at` and returns where the next value goes.
+inline char* putTwoByteNumber(char* at, int n) {
+    at[0] = static_cast<char>(n / 128);
+    at[1] = static_cast<char>(n % 128);
+    return at + kTwoByteNumberBytes;
+}
+
 inline void appendTwoByteNumber(std::string& out, int n) {
-    out.push_back(static_cast<char>(n / 128));
-    out.push_back(static_cast<char>(n % 128));
+    char bytes[kTwoByteNumberBytes];
+    putTwoByteNumber(bytes, n);
+    out.append(bytes, kTwoByteNumberBytes);
 }
 
 inline void appendThreeByteOffset(std::string& out, int p) {
@@ -39,8 +47,7 @@ inline void appendThreeByteOffset(std::string& out, int p) {
 
 inline void writeThreeByteOffsetAt(std::string& out, std::size_t position, int p) {
     out[position] = static_cast<char>(p / 16384);
-    out[position + 1] = static_cast<char>(p % 16384 / 128);
-    out[position + 2] = static_cast<char>(p % 128);
+    putTwoByteNumber(&out[position + 1], p % 16384);
 }
 
 inline void appendUtf16LE(std::string& out, std::u16string_view text) {

@@ -43,11 +43,7 @@ DatabaseLayout::DatabaseLayout(const RouteTable& table) {
     // Each trip's stations, skipping those left out, by written number. Each station counts
     // the trips that stop there, once however often a trip stops there, so that all the
     // stations' trip lists can share one array.
-    std::size_t entries = 0;
-    for (std::size_t i = 0; i < table.routeCount(); ++i) {
-        entries += table.upNumbers(i).size() + table.downNumbers(i).size();
-    }
-    tripStations_.reserve(entries);
+    tripStations_.reserve(table.stopCount());
     std::vector<Placement> tripTextAt;
     std::vector<Placement> tripStationsAt;
     // By written number; one small entry, so that each stop touches one place in memory.

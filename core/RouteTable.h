@@ -40,6 +40,8 @@ public:
         return {numbers_.data() + entry.first + entry.upCount, entry.downCount};
     }
 
+    // The entries of all up and down lists together.
+    std::size_t stopCount() const { return numbers_.size(); }
     std::size_t stationCount() const { return names_.size(); }
     // The table's own copy of the name, followed by a NUL byte.
     std::string_view name(int number) const { return names_.name(byteOrder_[number]); }
