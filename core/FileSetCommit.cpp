@@ -1,7 +1,5 @@
 #include "core/FileSetCommit.h"
 
-#include <future>
-
 #include "core/CoreTexts.h"
 #include "core/DataFiles.h"
 #include "core/MessageFormat.h"
@@ -27,23 +25,25 @@ FileSetCommit::~FileSetCommit() {
     }
 }
 
-bool FileSetCommit::stage(const char* name, std::string_view bytes) {
+bool FileSetCommit::stage(const char* name, std::string bytes) {
     Entry entry;
     entry.finalPath = dataFiles::pathIn(directory_, name);
     entry.stagedPath = entry.finalPath + dataFiles::kStagedSuffix;
     entry.previousPath = entry.finalPath + dataFiles::kPreviousSuffix;
-    // The checksum of a big file is worked out while the file is written and flushed, which
-    // mostly waits for the disk. Where no thread can be started, it is worked out after.
-    const auto policy = bytes.size() >= kChecksumAsideBytes
-                            ? std::launch::async | std::launch::deferred
-                            : std::launch::deferred;
-    std::future<std::uint32_t> checksum = std::async(policy, fileChecksum, bytes);
-    if (!fileSystem_.writeFile(entry.stagedPath, bytes)) {
+    // Flushed all together in commit(): the disk writes one file while the next is built.
+    if (!fileSystem_.writeFileUnflushed(entry.stagedPath, bytes)) {
         fail(coreTexts::kCannotWriteFile, entry.finalPath);
         fileSystem_.removeFile(entry.stagedPath);
         return false;
     }
-    journal_.files.push_back({name, bytes.size(), checksum.get()});
+    journal_.files.push_back({name, bytes.size(), 0});
+    // The checksum of a big file is worked out beside the building of the next files and the
+    // flushing. Where no thread can be started, it is worked out in commit().
+    const auto policy = bytes.size() >= kChecksumAsideBytes
+                            ? std::launch::async | std::launch::deferred
+                            : std::launch::deferred;
+    entry.checksum =
+        std::async(policy, [bytes = std::move(bytes)] { return fileChecksum(bytes); });
     entries_.push_back(std::move(entry));
     return true;
 }
@@ -51,6 +51,14 @@ bool FileSetCommit::stage(const char* name, std::string_view bytes) {
 bool FileSetCommit::commit() {
     // The staged files, then the journal naming them, must be on the disk before any
     // previous file is moved.
+    for (const Entry& entry : entries_) {
+        if (!fileSystem_.flushFile(entry.stagedPath)) {
+            return fail(coreTexts::kCannotWriteFile, entry.finalPath);
+        }
+    }
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        journal_.files[i].checksum = entries_[i].checksum.get();
+    }
     if (!fileSystem_.syncDirectory(directory_)) {
         return fail(coreTexts::kCannotSyncDirectory, directory_);
     }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <future>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/FileSystem.h"
@@ -15,9 +16,9 @@
 // whole set (the previous one until the journal is complete, the new one from the moment it
 // is removed), and whatever lies under a staged or previous name is a leftover. While it
 // holds a complete journal, every file the journal lists is whole under its staged or its
-// final name, and every previous file under its final or its previous name. Each step is on
-// the disk before the next begins, so recovery can always undo the first state and finish
-// the second.
+// final name, and every previous file under its final or its previous name. The staged
+// files are flushed before the journal is written, and from there each step is on the disk
+// before the next begins, so recovery can always undo the first state and finish the second.
 //
 // A failure before the journal is removed undoes every step, so the previous files stay;
 // each failure is logged with the file's name.
@@ -28,8 +29,8 @@ public:
     FileSetCommit(const FileSetCommit&) = delete;
     FileSetCommit& operator=(const FileSetCommit&) = delete;
 
-    // Writes one new file under its staged name, flushed to the disk.
-    bool stage(const char* name, std::string_view bytes);
+    // Writes one new file under its staged name; commit() flushes it to the disk first.
+    bool stage(const char* name, std::string bytes);
     bool commit();
 
 private:
@@ -39,6 +40,7 @@ private:
         std::string previousPath;
         bool hadPrevious = false;
         bool movedIn = false;
+        std::future<std::uint32_t> checksum;
     };
 
     bool moveIntoPlace(Entry& entry);

@@ -12,6 +12,11 @@ public:
     virtual bool readFile(const std::string& path, std::string& content) = 0;
     // Creates or truncates the file, writes the bytes in one call and flushes them to the disk.
     virtual bool writeFile(const std::string& path, std::string_view bytes) = 0;
+    // Creates or truncates the file and writes the bytes in one call; they are on the disk
+    // once flushFile returns, and may be before. Where the platform starts writing each file
+    // out at once, flushing several written this way costs little more than flushing one.
+    virtual bool writeFileUnflushed(const std::string& path, std::string_view bytes) = 0;
+    virtual bool flushFile(const std::string& path) = 0;
     // Renames a file, replacing the target in one step; the move is on the disk when it returns
     // or once the directory is synced.
     virtual bool moveFile(const std::string& from, const std::string& to) = 0;

@@ -53,29 +53,19 @@ public:
     }
 
     bool writeFile(const std::string& path, std::string_view bytes) override {
-        const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        return write(path, bytes, Flush::Now);
+    }
+
+    bool writeFileUnflushed(const std::string& path, std::string_view bytes) override {
+        return write(path, bytes, Flush::Later);
+    }
+
+    bool flushFile(const std::string& path) override {
+        const int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
         if (file < 0) {
             return failed();
         }
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t written = write(file, bytes.data() + done, bytes.size() - done);
-            if (written < 0 && errno == EINTR) {
-                continue;
-            }
-            if (written < 0) {
-                const int error = errno;
-                close(file);
-                return failed(error);
-            }
-            done += static_cast<std::size_t>(written);
-        }
-        if (fsync(file) != 0) {
-            const int error = errno;
-            close(file);
-            return failed(error);
-        }
-        return close(file) == 0 || failed();
+        return closeAfter(file, fsync(file) == 0);
     }
 
     bool moveFile(const std::string& from, const std::string& to) override {
@@ -91,10 +81,7 @@ public:
         if (handle < 0) {
             return failed();
         }
-        const bool synced = fsync(handle) == 0;
-        const int error = errno;
-        close(handle);
-        return synced || failed(error);
+        return closeAfter(handle, fsync(handle) == 0);
     }
 
     bool exists(const std::string& path) override {
@@ -107,6 +94,44 @@ public:
     std::string lastError() const override { return std::strerror(error_); }
 
 private:
+    enum class Flush { Now, Later };
+
+    bool write(const std::string& path, std::string_view bytes, Flush flush) {
+        const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        if (file < 0) {
+            return failed();
+        }
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t written = ::write(file, bytes.data() + done, bytes.size() - done);
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written < 0) {
+                return closeAfter(file, false);
+            }
+            done += static_cast<std::size_t>(written);
+        }
+        if (flush == Flush::Now) {
+            return closeAfter(file, fsync(file) == 0);
+        }
+#ifdef __linux__
+        // Starts the writing out; a later fsync then mostly finds it done.
+        sync_file_range(file, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+        return closeAfter(file, true);
+    }
+
+    // Closes the file; the reason of a failed step before, or of a failed close, is kept.
+    bool closeAfter(int file, bool succeeded) {
+        const int error = errno;
+        if (!succeeded) {
+            close(file);
+            return failed(error);
+        }
+        return close(file) == 0 || failed();
+    }
+
     bool failed(int error = errno) {
         error_ = error;
         return false;

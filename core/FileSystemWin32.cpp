@@ -57,21 +57,16 @@ public:
     bool writeFile(const std::string& path, std::string_view bytes) override {
         const Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.valid()) {
-            return failed();
-        }
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            DWORD written = 0;
-            const DWORD wanted =
-                static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 30));
-            if (!WriteFile(file.get(), bytes.data() + done, wanted, &written, nullptr)) {
-                return failed();
-            }
-            done += written;
-        }
-        return FlushFileBuffers(file.get()) || failed();
+        return writeAll(file, bytes) && (FlushFileBuffers(file.get()) || failed());
     }
+
+    // Flushed at once: reopening the file later to flush it could meet another program (a
+    // virus scanner, say) that opened it in the meantime, and fail.
+    bool writeFileUnflushed(const std::string& path, std::string_view bytes) override {
+        return writeFile(path, bytes);
+    }
+
+    bool flushFile(const std::string& /*path*/) override { return true; }
 
     bool moveFile(const std::string& from, const std::string& to) override {
         return MoveFileExA(from.c_str(), to.c_str(),
@@ -111,6 +106,23 @@ public:
     }
 
 private:
+    bool writeAll(const Handle& file, std::string_view bytes) {
+        if (!file.valid()) {
+            return failed();
+        }
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            DWORD written = 0;
+            const DWORD wanted =
+                static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 30));
+            if (!WriteFile(file.get(), bytes.data() + done, wanted, &written, nullptr)) {
+                return failed();
+            }
+            done += written;
+        }
+        return true;
+    }
+
     bool failed() {
         error_ = GetLastError();
         return false;

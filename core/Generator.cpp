@@ -37,16 +37,16 @@ bool RouteDatabase::writeDataFiles(const RouteTable& table, const std::string& d
     }
 
     FileSetCommit files(outputDir, *fileSystem, *this);
-    const StationFiles stationFiles = buildStationFiles(layout, *this);
-    if (!files.stage(dataFiles::kStationTrips, stationFiles.stationTrips) ||
-        !files.stage(dataFiles::kStationIndex, stationFiles.stationIndex)) {
+    StationFiles stationFiles = buildStationFiles(layout, *this);
+    if (!files.stage(dataFiles::kStationTrips, std::move(stationFiles.stationTrips)) ||
+        !files.stage(dataFiles::kStationIndex, std::move(stationFiles.stationIndex))) {
         return false;
     }
     log(LogLevel::Info, coreTexts::kStationIndexCreated);
 
-    const TripFiles tripFiles = buildTripFiles(layout, *this);
-    if (!files.stage(dataFiles::kTripStations, tripFiles.tripStations) ||
-        !files.stage(dataFiles::kTripIndex, tripFiles.tripIndex) ||
+    TripFiles tripFiles = buildTripFiles(layout, *this);
+    if (!files.stage(dataFiles::kTripStations, std::move(tripFiles.tripStations)) ||
+        !files.stage(dataFiles::kTripIndex, std::move(tripFiles.tripIndex)) ||
         !files.stage(dataFiles::kReadme, buildReadme(header)) || !files.commit()) {
         return false;
     }

@@ -1,5 +1,7 @@
 #include "tests/core/FaultyFileSystem.h"
 
+#include <filesystem>
+
 namespace {
 
 FileSystem& real() {
@@ -18,6 +20,9 @@ bool FaultyFileSystem::next(const std::string& description) {
         (fault_ == Fault::FailAt && number == operation_)) {
         dead_ = fault_ == Fault::CrashAfter;
         injected_ = true;
+        if (dead_) {
+            loseUnflushed();
+        }
         return false;
     }
     injected_ = false;
@@ -28,6 +33,12 @@ bool FaultyFileSystem::next(const std::string& description) {
 bool FaultyFileSystem::tornWrite(const std::string& path, std::string_view bytes) {
     real().writeFile(path, bytes.substr(0, bytes.size() / 2));
     return false;
+}
+
+void FaultyFileSystem::loseUnflushed() {
+    for (const std::string& path : unflushed_) {
+        std::filesystem::resize_file(path, std::filesystem::file_size(path) / 2);
+    }
 }
 
 bool FaultyFileSystem::readFile(const std::string& path, std::string& content) {
@@ -41,12 +52,39 @@ bool FaultyFileSystem::writeFile(const std::string& path, std::string_view bytes
     return real().writeFile(path, bytes);
 }
 
+bool FaultyFileSystem::writeFileUnflushed(const std::string& path, std::string_view bytes) {
+    if (!next("write " + path)) {
+        return injected_ && tornWrite(path, bytes);
+    }
+    unflushed_.insert(path);
+    return real().writeFileUnflushed(path, bytes);
+}
+
+bool FaultyFileSystem::flushFile(const std::string& path) {
+    if (!next("flush " + path) || !real().flushFile(path)) {
+        return false;
+    }
+    unflushed_.erase(path);
+    return true;
+}
+
 bool FaultyFileSystem::moveFile(const std::string& from, const std::string& to) {
-    return next("move " + from + " -> " + to) && real().moveFile(from, to);
+    if (!next("move " + from + " -> " + to) || !real().moveFile(from, to)) {
+        return false;
+    }
+    unflushed_.erase(to);
+    if (unflushed_.erase(from) > 0) {
+        unflushed_.insert(to);
+    }
+    return true;
 }
 
 bool FaultyFileSystem::removeFile(const std::string& path) {
-    return next("remove " + path) && real().removeFile(path);
+    if (!next("remove " + path) || !real().removeFile(path)) {
+        return false;
+    }
+    unflushed_.erase(path);
+    return true;
 }
 
 bool FaultyFileSystem::syncDirectory(const std::string& directory) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -7,9 +8,10 @@
 #include "core/FileSystem.h"
 
 // Passes every file operation on to the real file system, and counts those that change the
-// disk. At the chosen one it either stops dead, as a killed process or a power cut would (a
-// write gets half its bytes to the disk, nothing after it happens), or fails once with an I/O
-// error (a write leaves half its bytes) while the others go on working.
+// disk. At the chosen one it either stops dead, as a power cut would (a write gets half its
+// bytes to the disk, so does every file written and not yet flushed, and nothing after it
+// happens), or fails once with an I/O error (a write leaves half its bytes) while the others
+// go on working.
 class FaultyFileSystem final : public FileSystem {
 public:
     enum class Fault { None, CrashAfter, FailAt };
@@ -22,6 +24,8 @@ public:
 
     bool readFile(const std::string& path, std::string& content) override;
     bool writeFile(const std::string& path, std::string_view bytes) override;
+    bool writeFileUnflushed(const std::string& path, std::string_view bytes) override;
+    bool flushFile(const std::string& path) override;
     bool moveFile(const std::string& from, const std::string& to) override;
     bool removeFile(const std::string& path) override;
     bool syncDirectory(const std::string& directory) override;
@@ -33,6 +37,7 @@ private:
     // Whether the next changing operation may happen; false makes it fail without effect.
     bool next(const std::string& description);
     bool tornWrite(const std::string& path, std::string_view bytes);
+    void loseUnflushed();
 
     Fault fault_;
     int operation_;
@@ -40,4 +45,5 @@ private:
     bool dead_ = false;
     bool injected_ = false;
     std::vector<std::string> operations_;
+    std::set<std::string> unflushed_;
 };
