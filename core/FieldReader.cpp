@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 Field readField(std::string_view& cursor, char delimiter) {
     Field field;
     const std::size_t start = cursor.find_first_not_of(' ');
@@ -27,14 +31,34 @@ Field readField(std::string_view& cursor, char delimiter) {
 }
 
 void splitStations(std::string_view field, std::vector<std::string_view>& list) {
-    while (!field.empty()) {
-        const std::size_t dash = field.find('-');
-        const std::string_view piece = field.substr(0, dash);
-        if (!piece.empty()) {
-            list.push_back(piece);
+    // "-" is never the second byte of a GBK character, so every "-" byte ends a piece. Names
+    // are a few bytes long: finding the dashes sixteen bytes at a time costs less than a
+    // search call per name.
+    const char* const bytes = field.data();
+    std::size_t start = 0;
+    const auto endPiece = [&](std::size_t end) {
+        if (end > start) {
+            list.emplace_back(bytes + start, end - start);
         }
-        field.remove_prefix(dash == std::string_view::npos ? field.size() : dash + 1);
+        start = end + 1;
+    };
+    std::size_t i = 0;
+#ifdef __SSE2__
+    const __m128i dash = _mm_set1_epi8('-');
+    for (; i + 16 <= field.size(); i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+        for (unsigned dashes = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, dash)));
+             dashes != 0; dashes &= dashes - 1) {
+            endPiece(i + static_cast<std::size_t>(__builtin_ctz(dashes)));
+        }
     }
+#endif
+    for (; i < field.size(); ++i) {
+        if (bytes[i] == '-') {
+            endPiece(i);
+        }
+    }
+    endPiece(field.size());
 }
 
 void splitStations(std::string_view field, std::vector<std::string>& list) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,47 @@ TEST(SplitStations, AppendsToTheList) {
     std::vector<std::string> list{"old"};
     splitStations("a-b", list);
     EXPECT_EQ(list, (Texts{"old", "a", "b"}));
+}
+
+// The pieces as reading the field byte by byte finds them.
+Texts piecesByBytes(std::string_view field) {
+    Texts pieces(1);
+    for (const char c : field) {
+        if (c == '-') {
+            pieces.emplace_back();
+        } else {
+            pieces.back() += c;
+        }
+    }
+    pieces.erase(std::remove(pieces.begin(), pieces.end(), ""), pieces.end());
+    return pieces;
+}
+
+TEST(SplitStations, FindsEveryDashWhereverItLies) {
+    // Long fields are searched in blocks: a dash, two dashes or every k-th byte a dash, at
+    // every place of fields shorter than, as long as and longer than one or more blocks.
+    for (std::size_t length = 1; length <= 50; ++length) {
+        std::string letters;
+        for (std::size_t i = 0; i < length; ++i) {
+            letters += static_cast<char>('a' + i % 26);
+        }
+        std::vector<std::string> fields;
+        for (std::size_t at = 0; at < length; ++at) {
+            for (std::size_t run = 1; run <= 2 && at + run <= length; ++run) {
+                fields.push_back(letters);
+                fields.back().replace(at, run, run, '-');
+            }
+        }
+        for (std::size_t every = 1; every <= 5; ++every) {
+            fields.push_back(letters);
+            for (std::size_t at = every - 1; at < length; at += every) {
+                fields.back()[at] = '-';
+            }
+        }
+        for (const std::string& field : fields) {
+            EXPECT_EQ(stationsOf(field), piecesByBytes(field)) << field;
+        }
+    }
 }
 
 TEST(SplitStations, ChineseNamesSplitByteByByte) {
