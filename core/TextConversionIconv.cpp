@@ -136,7 +136,21 @@ public:
         return unit != kUnassigned ? unit : unassignedUnit(lead, trail);
     }
 
-    // Fills every row: what encoding needs, as it looks for each unit's first pair.
+private:
+    // Marks the positions that neither GBK nor the user-defined areas assign; U+FFFF is no
+    // character, so no pair decodes to it.
+    static constexpr char16_t kUnassigned = 0xFFFF;
+
+    // Those positions take the private-use code points from U+E766 on, in code order, so
+    // their units are known only once every row is.
+    char16_t unassignedUnit(unsigned lead, unsigned trail) {
+        fillAll();
+        const auto code = static_cast<std::uint16_t>(lead << 8 | trail);
+        const auto at = std::lower_bound(unassigned_.begin(), unassigned_.end(), code);
+        return static_cast<char16_t>(0xE766 + (at - unassigned_.begin()));
+    }
+
+    // Fills every row and lists the unassigned positions in code order.
     void fillAll() {
         const std::lock_guard<std::mutex> lock(mutex_);
         if (allFilled_) {
@@ -151,26 +165,6 @@ public:
             }
         }
         allFilled_ = true;
-    }
-
-    // Valid once fillAll() has returned.
-    char16_t filledPairUnit(unsigned lead, unsigned trail) {
-        const char16_t unit = units_[lead - 0x81][trail];
-        return unit != kUnassigned ? unit : unassignedUnit(lead, trail);
-    }
-
-private:
-    // Marks the positions that neither GBK nor the user-defined areas assign; U+FFFF is no
-    // character, so no pair decodes to it.
-    static constexpr char16_t kUnassigned = 0xFFFF;
-
-    // Those positions take the private-use code points from U+E766 on, in code order, so
-    // their units are known only once every row is.
-    char16_t unassignedUnit(unsigned lead, unsigned trail) {
-        fillAll();
-        const auto code = static_cast<std::uint16_t>(lead << 8 | trail);
-        const auto at = std::lower_bound(unassigned_.begin(), unassigned_.end(), code);
-        return static_cast<char16_t>(0xE766 + (at - unassigned_.begin()));
     }
 
     // Called under the lock.
@@ -220,10 +214,9 @@ struct Cp936Encoding {
         unitBytes[0x20AC] = 0x80;
         unitBytes[0xF8F5] = 0xFF;
         Cp936Decoding& d = decoding();
-        d.fillAll();
         for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
             for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-                const char16_t unit = d.filledPairUnit(lead, trail);
+                const char16_t unit = d.pairUnit(lead, trail);
                 if (unit != 0 && unitBytes[unit] == kNoBytes) {
                     unitBytes[unit] = static_cast<std::uint16_t>(lead << 8 | trail);
                 }
