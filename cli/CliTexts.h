@@ -45,8 +45,6 @@ inline constexpr char kBadEncoding[] = "encoding must be gbk or utf-8: ";
 inline constexpr char kWrongArguments[] = "wrong number of arguments for ";
 inline constexpr char kImportNeedsOutput[] = "import needs -o FILE";
 inline constexpr char kSeeHelp[] = "try 'velorin-cli --help'";
-inline constexpr char kNotUtf8[] = ": line %s is not valid UTF-8";
-inline constexpr char kNotInGbk[] = ": line %s holds U+%s, which GBK cannot hold";
 
 
 // dump: what the input format cannot say. Printed as "line N (NAME): TEXT".

@@ -2,27 +2,27 @@
 
 #include "cli/CliTexts.h"
 #include "cli/TerminalLog.h"
-#include "cli/Utf8Input.h"
 #include "core/FileSystem.h"
+#include "core/InputDecoding.h"
 #include "core/RouteDatabase.h"
 
 namespace {
 
-// Converts a UTF-8 input after converting it to GBK; a file that cannot be read goes to the
-// ordinary conversion, which reports it.
-bool convertUtf8(RouteDatabase& database, const std::string& path, const std::string& outputDir,
-                 const Terminal& terminal) {
-    std::string utf8;
-    if (!database.fileSystem->readFile(path, utf8)) {
+// Converts an input after decoding it to GBK; a file that cannot be read goes to the ordinary
+// conversion, which reports it.
+bool convertDecoded(RouteDatabase& database, const std::string& path,
+                    const std::string& outputDir, InputEncoding encoding,
+                    const Terminal& terminal) {
+    std::string bytes;
+    if (!database.fileSystem->readFile(path, bytes)) {
         return database.convert(path, outputDir);
     }
-    std::string gbk;
-    std::string problem;
-    if (!utf8InputToGbk(utf8, gbk, problem)) {
-        terminal.err(cliTexts::kErrorPrefix + path + problem + "\n");
+    DecodedInput decoded;
+    if (!decodeInputText(bytes, encoding, decoded)) {
+        terminal.err(cliTexts::kErrorPrefix + path + decoded.problem + "\n");
         return false;
     }
-    return database.convertText(path, gbk, outputDir);
+    return database.convertText(path, decoded.gbk, outputDir);
 }
 
 }  // namespace
@@ -36,7 +36,8 @@ int runConvert(const CommandLine& line, const Terminal& terminal) {
     TerminalLog log(terminal);
     RouteDatabase database;
     database.logSink = &log;
-    const bool converted = utf8 ? convertUtf8(database, input, outputDir, terminal)
-                                : database.convert(input, outputDir);
+    const bool converted =
+        utf8 ? convertDecoded(database, input, outputDir, InputEncoding::Utf8, terminal)
+             : database.convert(input, outputDir);
     return converted ? 0 : 1;
 }

@@ -17,6 +17,9 @@ inline constexpr char kInputFileNotFound[] = "[错误]输入文件没有找到."
 inline constexpr char kEndsDiffer[] = "上行和下行起始站点不同:\n[%s] vs [%s]\n[%s]vs[%s]\n%s";
 inline constexpr char kUpStationsEmpty[] = "上行数据为空，请更正错误再试后按任意键重试!";
 inline constexpr char kLoadingFinished[] = "加载完毕";
+// Reading an input text in another encoding; filled with the line and the code point.
+inline constexpr char kNotUtf8[] = ": line %s is not valid UTF-8";
+inline constexpr char kNotInGbk[] = ": line %s holds U+%s, which GBK cannot hold";
 // Filled with the line whose field was cut.
 inline constexpr char kFieldTruncated[] = "字段超过2047字节，超出的部分已舍去:\n%s";
 

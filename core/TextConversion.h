@@ -34,3 +34,8 @@ bool wideToAnsiExact(std::u16string_view text, std::string& out, std::size_t& ba
 // are not UTF-8.
 bool utf8ToWide(std::string_view text, std::u16string& out);
 std::string wideToUtf8(std::u16string_view text);
+
+// GBK and UTF-8 texts, for terminals, JSON and web pages. gbkToUtf8 follows ansiToWide;
+// utf8ToGbk fails on bytes that are not UTF-8 and on characters GBK cannot hold.
+std::string gbkToUtf8(std::string_view gbk);
+bool utf8ToGbk(std::string_view utf8, std::string& gbk);

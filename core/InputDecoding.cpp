@@ -1,8 +1,8 @@
-#include "cli/Utf8Input.h"
+#include "core/InputDecoding.h"
 
 #include <cstdio>
 
-#include "cli/CliTexts.h"
+#include "core/CoreTexts.h"
 #include "core/MessageFormat.h"
 #include "core/TextConversion.h"
 
@@ -21,7 +21,7 @@ bool utf8InputToGbk(std::string_view utf8, std::string& gbk, std::string& proble
 
         std::u16string wide;
         if (!utf8ToWide(line, wide)) {
-            problem = formatMessage(cliTexts::kNotUtf8, {std::to_string(lineNumber)});
+            problem = formatMessage(coreTexts::kNotUtf8, {std::to_string(lineNumber)});
             return false;
         }
         std::string converted;
@@ -33,10 +33,19 @@ bool utf8InputToGbk(std::string_view utf8, std::string& gbk, std::string& proble
             }
             char codePoint[16];
             std::snprintf(codePoint, sizeof codePoint, "%04X", value);
-            problem = formatMessage(cliTexts::kNotInGbk, {std::to_string(lineNumber), codePoint});
+            problem = formatMessage(coreTexts::kNotInGbk, {std::to_string(lineNumber), codePoint});
             return false;
         }
         gbk += converted;
     }
+    return true;
+}
+
+bool decodeInputText(std::string_view bytes, InputEncoding encoding, DecodedInput& out) {
+    out = DecodedInput{};
+    if (encoding == InputEncoding::Utf8) {
+        return utf8InputToGbk(bytes, out.gbk, out.problem);
+    }
+    out.gbk.assign(bytes);
     return true;
 }

@@ -1,0 +1,25 @@
+#include "network/StationNameFolding.h"
+
+#include "core/TextConversion.h"
+
+namespace {
+
+constexpr char16_t kFullWidthFirst = u'\uFF01';
+constexpr char16_t kFullWidthLast = u'\uFF5E';
+constexpr char16_t kIdeographicSpace = u'\u3000';
+
+}  // namespace
+
+std::string foldStationName(std::string_view gbkName) {
+    std::u16string folded;
+    for (char16_t unit : ansiToWide(gbkName)) {
+        if (unit == u' ' || unit == u'\t' || unit == kIdeographicSpace) {
+            continue;
+        }
+        if (unit >= kFullWidthFirst && unit <= kFullWidthLast) {
+            unit = static_cast<char16_t>(unit - kFullWidthFirst + u'!');
+        }
+        folded.push_back(unit);
+    }
+    return wideToAnsi(folded);
+}
