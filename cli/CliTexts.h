@@ -12,6 +12,11 @@ inline constexpr char kUsage[] =
     "  dump DIR               write the data files in DIR back as an input text file\n"
     "  check DIR              verify that the five data files in DIR agree\n"
     "  import FEED -o FILE    write a GTFS feed (zip or directory) as an input text file\n"
+    "  station SOURCE NAME    the lines through a station (SOURCE: a data folder or an input "
+    "text)\n"
+    "  query SOURCE FROM TO   journeys from one station to another, at most two changes\n"
+    "  report SOURCE -o FILE  one web page of the network: lines, stations, journey planner\n"
+    "  SOURCE                 the same report, written beside SOURCE as CITY.html\n"
     "\n"
     "options of convert:\n"
     "  --input-encoding gbk|utf-8   encoding of INPUT (default gbk)\n"
@@ -26,6 +31,9 @@ inline constexpr char kUsage[] =
     "  --author TEXT, --memo TEXT   the header's author and memo\n"
     "  --utf8                       write UTF-8 instead of GBK\n"
     "  --report FILE                write the report as JSON to FILE as well\n"
+    "\n"
+    "options of station and query:\n"
+    "  --json FILE                  write the answer as JSON to FILE as well ('-': instead)\n"
     "\n"
     "options of every command:\n"
     "  --output-encoding gbk|utf-8  encoding of what is printed (default: the terminal's)\n"
@@ -48,7 +56,6 @@ inline constexpr char kImportNeedsOutput[] = "import needs -o FILE";
 inline constexpr char kSourceNotFound[] = "找不到%s：它既不是输入文本，也不是数据文件夹";
 inline constexpr char kSeeHelp[] = "try 'velorin-cli --help'";
 
-
 // dump: what the input format cannot say. Printed as "line N (NAME): TEXT".
 inline constexpr char kDumpProblem[] = "warning: line %s (%s): %s\n";
 inline constexpr char kDumpHeaderProblem[] = "warning: line %s: %s\n";
@@ -56,5 +63,30 @@ inline constexpr char kDumpHeaderProblem[] = "warning: line %s: %s\n";
 inline constexpr char kCheckProblem[] = "%s:%s: %s\n";
 inline constexpr char kCheckSummary[] = "ok: %s stations, %s trips, %s lines\n";
 inline constexpr char kCheckFailed[] = "%s problems found\n";
+
+// station, query, report: what a passenger will see.
+inline constexpr char kUp[] = "上行";
+inline constexpr char kDown[] = "下行";
+inline constexpr char kUnknownStation[] = "找不到车站“%s”。\n";
+inline constexpr char kStationCandidates[] = "你要找的是不是：%s\n";
+inline constexpr char kCandidateSeparator[] = "、";
+inline constexpr char kStationHeading[] = "%s：%s 条线路方向经过\n";
+// "  LINE DIRECTION：PREVIOUS → 本站 → NEXT" and then the details that are known.
+inline constexpr char kStationCall[] = "  %s %s：%s → 本站 → %s";
+inline constexpr char kLineStart[] = "（起点）";
+inline constexpr char kLineEnd[] = "（终点）";
+inline constexpr char kLineType[] = "，%s";
+inline constexpr char kFirstBus[] = "，首班 %s";
+inline constexpr char kLastBus[] = "，末班 %s";
+inline constexpr char kJourneysFound[] = "从 %s 到 %s：%s 个方案\n";
+inline constexpr char kNoJourney[] = "从 %s 到 %s 没有两次换乘以内的方案。\n";
+inline constexpr char kDirectJourney[] = "直达";
+inline constexpr char kJourneyChanges[] = "换乘 %s 次";
+inline constexpr char kJourneyHeading[] = "方案 %s：%s，共 %s 站\n";
+inline constexpr char kJourneyLeg[] = "  %s %s：%s 上车，%s 下车，%s 站\n";
+inline constexpr char kReportWritten[] = "已写出 %s\n";
+// A report dropped on the program: where it goes and what to do when it failed.
+inline constexpr char kReportNameTaken[] = "%s 已存在，且不是 velorin 写的网页";
+inline constexpr char kPressEnterToClose[] = "按回车键关闭窗口。\n";
 
 }  // namespace cliTexts

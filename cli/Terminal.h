@@ -16,6 +16,7 @@ public:
     explicit Terminal(TerminalEncoding encoding) : encoding_(encoding) {}
 
     void setEncoding(TerminalEncoding encoding) { encoding_ = encoding; }
+    TerminalEncoding encoding() const { return encoding_; }
     void out(std::string_view gbkText) const;
     void err(std::string_view gbkText) const;
 

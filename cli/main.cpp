@@ -9,6 +9,8 @@
 #include "cli/DumpCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/LargePageHeap.h"
+#include "cli/QueryCommand.h"
+#include "cli/StationCommand.h"
 #include "cli/Terminal.h"
 #include "res/Version.h"
 
@@ -32,7 +34,7 @@ int main(int argc, char** argv) {
     const CommandLine line =
         CommandLine::parse(argc, argv,
                            {"--input-encoding", "--output-encoding", "-o", "--date", "--city",
-                            "--author", "--memo", "--report"},
+                            "--author", "--memo", "--report", "--json"},
                            {"--utf8"});
 
     const auto output = line.options.find("--output-encoding");
@@ -56,9 +58,13 @@ int main(int argc, char** argv) {
     }
 
     for (const char* option : {"-o", "--utf8"}) {
-        if (line.has(option) && line.command != "dump" && line.command != "import") {
+        if (line.has(option) && line.command != "dump" && line.command != "import" &&
+            (line.command != "report" || option != std::string("-o"))) {
             return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
         }
+    }
+    if (line.has("--json") && line.command != "station" && line.command != "query") {
+        return usageError(terminal, cliTexts::kUnknownOption + std::string("--json"));
     }
     for (const char* option : {"--date", "--city", "--author", "--memo", "--report"}) {
         if (line.has(option) && line.command != "import") {
@@ -90,6 +96,12 @@ int main(int argc, char** argv) {
             return usageError(terminal, cliTexts::kImportNeedsOutput);
         }
         return runImport(line, terminal);
+    }
+    if (line.command == "station" || line.command == "query") {
+        if (line.arguments.size() != (line.command == "station" ? 2u : 3u)) {
+            return usageError(terminal, cliTexts::kWrongArguments + line.command);
+        }
+        return line.command == "station" ? runStation(line, terminal) : runQuery(line, terminal);
     }
     return usageError(terminal, cliTexts::kUnknownCommand + line.command);
 }

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "core/MessageFormat.h"
+#include "core/TextConversion.h"
 #include "gtfs/DirectionPlan.h"
 #include "gtfs/FeedTables.h"
 #include "gtfs/FeedText.h"

@@ -65,10 +65,6 @@ std::string_view trimSpaces(std::string_view text) {
 
 }  // namespace
 
-std::string gbkToUtf8(std::string_view gbk) {
-    return wideToUtf8(ansiToWide(gbk));
-}
-
 std::string feedTextToGbk(std::string_view utf8, TextRole role, const TextPlace& place,
                           ImportReport& report) {
     utf8 = trimSpaces(utf8);

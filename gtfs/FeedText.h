@@ -25,6 +25,3 @@ struct TextPlace {
 //   a character GBK lacks         -> "?" (also for bytes that are not UTF-8)
 std::string feedTextToGbk(std::string_view utf8, TextRole role, const TextPlace& place,
                           ImportReport& report);
-
-// A GBK text as UTF-8, for notices.
-std::string gbkToUtf8(std::string_view gbk);

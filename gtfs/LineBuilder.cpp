@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "core/MessageFormat.h"
+#include "core/TextConversion.h"
 #include "gtfs/FeedText.h"
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
