@@ -1,7 +1,8 @@
 #pragma once
 
 // What lint, diff and rename tell a volunteer. Lint has one message per kind of notice, saying
-// what was found, quoting the text, and what to do. Literals are compiled to GBK; each "%s" is filled in order.
+// what was found, quoting the text, and what to do. Literals are compiled to GBK; each "%s" is
+// filled in order.
 namespace networkTexts {
 
 // Where the first use of a name stands: a line of the input text, or a route of a data folder.
