@@ -6,10 +6,12 @@
 #include "cli/CliTexts.h"
 #include "cli/CommandLine.h"
 #include "cli/ConvertCommand.h"
+#include "cli/DiffCommand.h"
 #include "cli/DumpCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/LargePageHeap.h"
 #include "cli/QueryCommand.h"
+#include "cli/RenameCommand.h"
 #include "cli/StationCommand.h"
 #include "cli/Terminal.h"
 #include "res/Version.h"
@@ -35,7 +37,7 @@ int main(int argc, char** argv) {
         CommandLine::parse(argc, argv,
                            {"--input-encoding", "--output-encoding", "-o", "--date", "--city",
                             "--author", "--memo", "--report", "--json"},
-                           {"--utf8"});
+                           {"--utf8", "--dry-run"});
 
     const auto output = line.options.find("--output-encoding");
     if (output != line.options.end()) {
@@ -63,13 +65,17 @@ int main(int argc, char** argv) {
             return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
         }
     }
-    if (line.has("--json") && line.command != "station" && line.command != "query") {
-        return usageError(terminal, cliTexts::kUnknownOption + std::string("--json"));
-    }
     for (const char* option : {"--date", "--city", "--author", "--memo", "--report"}) {
         if (line.has(option) && line.command != "import") {
             return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
         }
+    }
+    if (line.has("--json") && line.command != "diff" && line.command != "station" &&
+        line.command != "query") {
+        return usageError(terminal, cliTexts::kUnknownOption + std::string("--json"));
+    }
+    if (line.has("--dry-run") && line.command != "rename") {
+        return usageError(terminal, cliTexts::kUnknownOption + std::string("--dry-run"));
     }
     if (line.command == "convert") {
         const auto input = line.options.find("--input-encoding");
@@ -102,6 +108,12 @@ int main(int argc, char** argv) {
             return usageError(terminal, cliTexts::kWrongArguments + line.command);
         }
         return line.command == "station" ? runStation(line, terminal) : runQuery(line, terminal);
+    }
+    if (line.command == "diff" || line.command == "rename") {
+        if (line.arguments.size() != (line.command == "diff" ? 2u : 3u)) {
+            return usageError(terminal, cliTexts::kWrongArguments + line.command);
+        }
+        return line.command == "diff" ? runDiff(line, terminal) : runRename(line, terminal);
     }
     return usageError(terminal, cliTexts::kUnknownCommand + line.command);
 }
