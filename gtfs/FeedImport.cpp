@@ -4,13 +4,13 @@
 #include <set>
 #include <unordered_map>
 
-#include "core/MessageFormat.h"
 #include "gtfs/DirectionPlan.h"
 #include "gtfs/FeedTables.h"
 #include "gtfs/FeedText.h"
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
 #include "gtfs/LineBuilder.h"
+#include "gtfs/NoticeText.h"
 #include "gtfs/ServiceCalendar.h"
 #include "gtfs/StopNames.h"
 #include "gtfs/StopTimes.h"
@@ -64,9 +64,9 @@ void tellApartSameNames(const FeedModel& model, const std::vector<std::uint32_t>
                      ")";
         report.add(NoticeSeverity::Warning, gtfsTexts::kDuplicateRouteName, "routes.txt", route.row,
                    route.shortName.empty() ? "route_long_name" : "route_short_name",
-                   formatMessage(gtfsTexts::kDuplicateNameDetail,
-                                 {model.routes[first->second].id, route.id, gbkToUtf8(original),
-                                  gbkToUtf8(line.name)}));
+                   noticeText(gtfsTexts::kDuplicateNameDetail,
+                              {model.routes[first->second].id, route.id, gbkToUtf8(original),
+                               gbkToUtf8(line.name)}));
     }
 }
 
@@ -77,7 +77,8 @@ bool importFeed(const std::string& path, const ImportOptions& options, RouteData
     std::string problem;
     const std::unique_ptr<FeedFiles> feed = openFeed(path, problem);
     if (!feed) {
-        report.add(NoticeSeverity::Error, gtfsTexts::kFeedUnreadable, path.c_str(), 0, "", problem);
+        report.add(NoticeSeverity::Error, gtfsTexts::kFeedUnreadable, path.c_str(), 0, "",
+                   gbkToUtf8(problem));
         return false;
     }
     ServiceCalendar calendar;
@@ -119,8 +120,8 @@ bool importFeed(const std::string& path, const ImportOptions& options, RouteData
             report.add(
                 NoticeSeverity::Info, gtfsTexts::kRouteWithoutTrips, "routes.txt",
                 model.routes[route].row, "route_id",
-                formatMessage(gtfsTexts::kNoTripsDetail,
-                              {model.routes[route].id, options.byDate ? gtfsTexts::kOnDate : ""}));
+                noticeText(gtfsTexts::kNoTripsDetail,
+                           {model.routes[route].id, options.byDate ? gtfsTexts::kOnDate : ""}));
             continue;
         }
         const DirectionPlan plan = planDirections(model, trips);

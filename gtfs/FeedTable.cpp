@@ -1,7 +1,8 @@
 #include "gtfs/FeedTable.h"
 
-#include "core/MessageFormat.h"
+#include "core/TextConversion.h"
 #include "gtfs/GtfsTexts.h"
+#include "gtfs/NoticeText.h"
 
 FeedTable::FeedTable(const FeedFiles& feed, const char* file, ImportReport& report)
     : feed_(feed), file_(file), report_(report) {}
@@ -10,14 +11,15 @@ bool FeedTable::open(bool required) {
     if (!feed_.has(file_)) {
         if (required) {
             report_.add(NoticeSeverity::Error, gtfsTexts::kMissingFile, file_, 0, "",
-                        formatMessage(gtfsTexts::kFileMissingDetail, {file_}));
+                        noticeText(gtfsTexts::kFileMissingDetail, {file_}));
         }
         return false;
     }
     std::string problem;
     stream_ = feed_.open(file_, problem);
     if (!stream_) {
-        report_.add(NoticeSeverity::Error, gtfsTexts::kFeedUnreadable, file_, 0, "", problem);
+        report_.add(NoticeSeverity::Error, gtfsTexts::kFeedUnreadable, file_, 0, "",
+                    gbkToUtf8(problem));
         return false;
     }
     reader_ = std::make_unique<CsvReader>(*stream_);
@@ -43,7 +45,7 @@ bool FeedTable::require(std::initializer_list<const char*> columns) {
     for (const char* name : columns) {
         if (column(name) < 0) {
             report_.add(NoticeSeverity::Error, gtfsTexts::kMissingColumn, file_, 1, name,
-                        formatMessage(gtfsTexts::kColumnMissingDetail, {name}));
+                        noticeText(gtfsTexts::kColumnMissingDetail, {name}));
             complete = false;
         }
     }
@@ -69,7 +71,8 @@ bool FeedTable::next() {
     if (!reader_->error().empty()) {
         const char* kind =
             stream_->failed() ? gtfsTexts::kFeedUnreadable : gtfsTexts::kMalformedCsv;
-        report_.add(NoticeSeverity::Error, kind, file_, reader_->row(), "", reader_->error());
+        report_.add(NoticeSeverity::Error, kind, file_, reader_->row(), "",
+                    gbkToUtf8(reader_->error()));
         broken_ = true;
     }
     return false;

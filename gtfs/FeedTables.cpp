@@ -1,8 +1,8 @@
 #include "gtfs/FeedTables.h"
 
-#include "core/MessageFormat.h"
 #include "gtfs/FeedTable.h"
 #include "gtfs/GtfsTexts.h"
+#include "gtfs/NoticeText.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ bool readStops(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
         const std::uint32_t index = model.stopIds.size();
         if (!model.stopIds.add(id)) {
             table.warn(gtfsTexts::kDuplicateId, "stop_id",
-                       formatMessage(gtfsTexts::kDuplicateIdDetail, {id}));
+                       noticeText(gtfsTexts::kDuplicateIdDetail, {id}));
             continue;
         }
         model.stops.push_back({std::string(table.value(nameColumn)),
@@ -66,7 +66,7 @@ bool readStops(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
         if (parent == IdIndex::kMissing) {
             report.add(NoticeSeverity::Warning, gtfsTexts::kUnknownParent, "stops.txt", stop.row,
                        "parent_station",
-                       formatMessage(gtfsTexts::kUnknownParentDetail, {stop.parentId}));
+                       noticeText(gtfsTexts::kUnknownParentDetail, {stop.parentId}));
         } else {
             stop.station = parent;
         }
@@ -84,7 +84,7 @@ bool readRoutes(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
     if (shortColumn < 0 && longColumn < 0) {
         return table.error(
             gtfsTexts::kMissingColumn, "route_short_name",
-            formatMessage(gtfsTexts::kOneOfColumnsDetail, {"route_short_name", "route_long_name"}));
+            noticeText(gtfsTexts::kOneOfColumnsDetail, {"route_short_name", "route_long_name"}));
     }
     const int idColumn = table.column("route_id");
     const int typeColumn = table.column("route_type");
@@ -92,7 +92,7 @@ bool readRoutes(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
         const std::string id(table.value(idColumn));
         if (!model.routeIds.add(id)) {
             table.warn(gtfsTexts::kDuplicateId, "route_id",
-                       formatMessage(gtfsTexts::kDuplicateIdDetail, {id}));
+                       noticeText(gtfsTexts::kDuplicateIdDetail, {id}));
             continue;
         }
         model.routes.push_back({id, std::string(table.value(shortColumn)),
@@ -118,7 +118,7 @@ bool readTrips(const FeedFiles& feed, const TripFilter& filter, FeedModel& model
         if (route == IdIndex::kMissing) {
             return table.error(
                 gtfsTexts::kUnknownRoute, "route_id",
-                formatMessage(gtfsTexts::kUnknownIdDetail, {"route_id", routeId, "routes.txt"}));
+                noticeText(gtfsTexts::kUnknownIdDetail, {"route_id", routeId, "routes.txt"}));
         }
         FeedTrip trip;
         trip.route = route;
@@ -127,7 +127,7 @@ bool readTrips(const FeedFiles& feed, const TripFilter& filter, FeedModel& model
             trip.direction = static_cast<std::int8_t>(direction[0] - '0');
         } else if (!direction.empty()) {
             return table.error(gtfsTexts::kMalformedNumber, "direction_id",
-                               formatMessage(gtfsTexts::kNumberDetail, {direction}));
+                               noticeText(gtfsTexts::kNumberDetail, {direction}));
         }
         if (filter.byDate) {
             trip.runs =
@@ -136,7 +136,7 @@ bool readTrips(const FeedFiles& feed, const TripFilter& filter, FeedModel& model
         const std::string_view id = table.value(tripColumn);
         if (!model.tripIds.add(id)) {
             table.warn(gtfsTexts::kDuplicateId, "trip_id",
-                       formatMessage(gtfsTexts::kDuplicateIdDetail, {id}));
+                       noticeText(gtfsTexts::kDuplicateIdDetail, {id}));
             continue;
         }
         model.trips.push_back(trip);

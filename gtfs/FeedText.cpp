@@ -1,8 +1,8 @@
 #include "gtfs/FeedText.h"
 
-#include "core/MessageFormat.h"
 #include "core/TextConversion.h"
 #include "gtfs/GtfsTexts.h"
+#include "gtfs/NoticeText.h"
 
 namespace {
 
@@ -65,10 +65,6 @@ std::string_view trimSpaces(std::string_view text) {
 
 }  // namespace
 
-std::string gbkToUtf8(std::string_view gbk) {
-    return wideToUtf8(ansiToWide(gbk));
-}
-
 std::string feedTextToGbk(std::string_view utf8, TextRole role, const TextPlace& place,
                           ImportReport& report) {
     utf8 = trimSpaces(utf8);
@@ -113,10 +109,10 @@ std::string feedTextToGbk(std::string_view utf8, TextRole role, const TextPlace&
     if (reasonCount > 0) {
         const std::string written = gbkToUtf8(gbk);
         for (std::size_t i = 0; i < reasonCount; ++i) {
-            report.add(NoticeSeverity::Warning, gtfsTexts::kReplacedCharacter, place.file,
-                       place.row, place.field,
-                       formatMessage(gtfsTexts::kReplacedDetail,
-                                     {std::string(utf8), written, reasons[i]}));
+            report.add(
+                NoticeSeverity::Warning, gtfsTexts::kReplacedCharacter, place.file, place.row,
+                place.field,
+                noticeText(gtfsTexts::kReplacedDetail, {std::string(utf8), written, reasons[i]}));
         }
     }
     return gbk;

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/TextConversion.h"
 #include "gtfs/ImportReport.h"
 
 // Where a feed text goes in the input text, which decides the characters it cannot hold.
@@ -25,6 +26,3 @@ struct TextPlace {
 //   a character GBK lacks         -> "?" (also for bytes that are not UTF-8)
 std::string feedTextToGbk(std::string_view utf8, TextRole role, const TextPlace& place,
                           ImportReport& report);
-
-// A GBK text as UTF-8, for notices.
-std::string gbkToUtf8(std::string_view gbk);

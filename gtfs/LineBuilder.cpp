@@ -2,10 +2,10 @@
 
 #include <charconv>
 
-#include "core/MessageFormat.h"
 #include "gtfs/FeedText.h"
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
+#include "gtfs/NoticeText.h"
 #include "gtfs/RouteTypes.h"
 
 namespace {
@@ -47,7 +47,7 @@ private:
             return convert(route_.longName, "route_long_name");
         }
         report_.add(NoticeSeverity::Warning, gtfsTexts::kEmptyName, "routes.txt", route_.row,
-                    "route_short_name", formatMessage(gtfsTexts::kEmptyNameDetail, {route_.id}));
+                    "route_short_name", noticeText(gtfsTexts::kEmptyNameDetail, {route_.id}));
         return convert(route_.id, "route_id");
     }
 
@@ -63,7 +63,7 @@ private:
         const std::string written = convert(text, "route_type");
         report_.add(NoticeSeverity::Warning, gtfsTexts::kUnknownRouteType, "routes.txt", route_.row,
                     "route_type",
-                    formatMessage(gtfsTexts::kRouteTypeDetail, {text, gbkToUtf8(written)}));
+                    noticeText(gtfsTexts::kRouteTypeDetail, {text, gbkToUtf8(written)}));
         return written;
     }
 
@@ -114,7 +114,7 @@ private:
             report_.add(
                 NoticeSeverity::Info, gtfsTexts::kTimePastMidnight, "stop_times.txt",
                 trip.firstDepartureRow, "departure_time",
-                formatMessage(gtfsTexts::kPastMidnightDetail, {full, text, gbkToUtf8(lineName)}));
+                noticeText(gtfsTexts::kPastMidnightDetail, {full, text, gbkToUtf8(lineName)}));
         }
         return text;
     }

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/MessageFormat.h"
 #include "gtfs/FeedTable.h"
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
+#include "gtfs/NoticeText.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ bool readDate(FeedTable& table, int column, const char* name, long& day) {
     const std::string_view text = table.value(column);
     if (!parseGtfsDate(text, day)) {
         return table.error(gtfsTexts::kMalformedDate, name,
-                           formatMessage(gtfsTexts::kDateDetail, {text}));
+                           noticeText(gtfsTexts::kDateDetail, {text}));
     }
     return true;
 }
@@ -46,7 +46,7 @@ bool ServiceCalendar::readWeeks(const FeedFiles& feed, ImportReport& report) {
             const std::string_view flag = table.value(table.column(kWeekdayColumns[day]));
             if (flag != "0" && flag != "1") {
                 return table.error(gtfsTexts::kMalformedNumber, kWeekdayColumns[day],
-                                   formatMessage(gtfsTexts::kNumberDetail, {flag}));
+                                   noticeText(gtfsTexts::kNumberDetail, {flag}));
             }
             week.weekdays[day] = flag == "1";
         }
@@ -79,7 +79,7 @@ bool ServiceCalendar::readExceptions(const FeedFiles& feed, ImportReport& report
         const std::string_view type = table.value(typeColumn);
         if (type != "1" && type != "2") {
             return table.error(gtfsTexts::kMalformedNumber, "exception_type",
-                               formatMessage(gtfsTexts::kNumberDetail, {type}));
+                               noticeText(gtfsTexts::kNumberDetail, {type}));
         }
         exceptions_[std::string(table.value(serviceColumn))].emplace_back(day, type == "1");
     }

@@ -1,8 +1,8 @@
 #include "gtfs/StopNames.h"
 
-#include "core/MessageFormat.h"
 #include "gtfs/FeedText.h"
 #include "gtfs/GtfsTexts.h"
+#include "gtfs/NoticeText.h"
 
 StopNames::StopNames(const FeedModel& model, ImportReport& report)
     : model_(model), report_(report), names_(model.stops.size()), converted_(model.stops.size()) {}
@@ -19,7 +19,7 @@ const std::string& StopNames::of(std::uint32_t stop) {
             const std::string_view id = model_.stopIds.id(station);
             name = feedTextToGbk(id, TextRole::Station, place, report_);
             report_.add(NoticeSeverity::Warning, gtfsTexts::kEmptyName, "stops.txt", record.row,
-                        "stop_name", formatMessage(gtfsTexts::kEmptyNameDetail, {id}));
+                        "stop_name", noticeText(gtfsTexts::kEmptyNameDetail, {id}));
         }
         names_[station] = std::move(name);
     }

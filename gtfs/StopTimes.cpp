@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "core/MessageFormat.h"
 #include "gtfs/FeedTable.h"
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
+#include "gtfs/NoticeText.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ public:
         if (arrivalColumn_ < 0 && departureColumn_ < 0) {
             table_.error(
                 gtfsTexts::kMissingColumn, "departure_time",
-                formatMessage(gtfsTexts::kOneOfColumnsDetail, {"departure_time", "arrival_time"}));
+                noticeText(gtfsTexts::kOneOfColumnsDetail, {"departure_time", "arrival_time"}));
             return PassResult::Failed;
         }
 
@@ -81,7 +81,7 @@ public:
                 if (found == IdIndex::kMissing) {
                     table_.error(
                         gtfsTexts::kUnknownTrip, "trip_id",
-                        formatMessage(gtfsTexts::kUnknownIdDetail, {"trip_id", id, "trips.txt"}));
+                        noticeText(gtfsTexts::kUnknownIdDetail, {"trip_id", id, "trips.txt"}));
                     return PassResult::Failed;
                 }
                 if (inTrip && !holdAllRows) {
@@ -92,7 +92,7 @@ public:
                 if (!holdAllRows && model_.trips[trip].sequence >= 0) {
                     table_.report().add(NoticeSeverity::Info, gtfsTexts::kUnsortedStopTimes, kFile,
                                         table_.row(), "trip_id",
-                                        formatMessage(gtfsTexts::kUnsortedDetail, {id}));
+                                        noticeText(gtfsTexts::kUnsortedDetail, {id}));
                     return PassResult::TripsScattered;
                 }
             }
@@ -121,7 +121,7 @@ private:
         if (stop == IdIndex::kMissing) {
             return table_.error(
                 gtfsTexts::kUnknownStop, "stop_id",
-                formatMessage(gtfsTexts::kUnknownIdDetail, {"stop_id", stopId, "stops.txt"}));
+                noticeText(gtfsTexts::kUnknownIdDetail, {"stop_id", stopId, "stops.txt"}));
         }
         const std::string_view order = trimmed(table_.value(orderColumn_));
         std::uint64_t number = 0;
@@ -134,7 +134,7 @@ private:
         }
         if (order.empty() || number > 0xFFFFFFFFu) {
             return table_.error(gtfsTexts::kMalformedNumber, "stop_sequence",
-                                formatMessage(gtfsTexts::kNumberDetail, {order}));
+                                noticeText(gtfsTexts::kNumberDetail, {order}));
         }
         int arrival = kNoTime;
         int departure = kNoTime;
@@ -152,7 +152,7 @@ private:
         const std::string_view text = trimmed(table_.value(column));
         if (!text.empty() && !parseGtfsTime(text, seconds)) {
             return table_.error(gtfsTexts::kMalformedTime, name,
-                                formatMessage(gtfsTexts::kTimeDetail, {text}));
+                                noticeText(gtfsTexts::kTimeDetail, {text}));
         }
         return true;
     }
