@@ -53,6 +53,8 @@ std::u16string utf16Of(char32_t point) {
             static_cast<char16_t>(0xDC00 + (point & 0x3FF))};
 }
 
+}  // namespace
+
 std::string_view trimSpaces(std::string_view text) {
     while (!text.empty() && text.front() == ' ') {
         text.remove_prefix(1);
@@ -62,8 +64,6 @@ std::string_view trimSpaces(std::string_view text) {
     }
     return text;
 }
-
-}  // namespace
 
 std::string feedTextToGbk(std::string_view utf8, TextRole role, const TextPlace& place,
                           ImportReport& report) {
@@ -109,10 +109,10 @@ std::string feedTextToGbk(std::string_view utf8, TextRole role, const TextPlace&
     if (reasonCount > 0) {
         const std::string written = gbkToUtf8(gbk);
         for (std::size_t i = 0; i < reasonCount; ++i) {
-            report.add(
-                NoticeSeverity::Warning, gtfsTexts::kReplacedCharacter, place.file, place.row,
-                place.field,
-                noticeText(gtfsTexts::kReplacedDetail, {std::string(utf8), written, reasons[i]}));
+            report.add(NoticeSeverity::Warning, gtfsTexts::kReplacedCharacter, place.file,
+                       place.row, place.field,
+                       noticeText(gtfsTexts::kReplacedDetail,
+                                  {std::string(utf8), written, gbkToUtf8(reasons[i])}));
         }
     }
     return gbk;

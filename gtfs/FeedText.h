@@ -17,6 +17,9 @@ struct TextPlace {
     const char* field;
 };
 
+// The text without the spaces at its ends.
+std::string_view trimSpaces(std::string_view text);
+
 // Converts a UTF-8 feed text to GBK for the input text, trimming spaces at its ends. What the
 // input text cannot hold is replaced, and each replaced text is reported at its place:
 //   ","                           -> "，" (U+FF0C) in fields and station names
