@@ -44,6 +44,8 @@ inline constexpr char kMissingValue[] = "option needs a value: ";
 inline constexpr char kBadEncoding[] = "encoding must be gbk or utf-8: ";
 inline constexpr char kWrongArguments[] = "wrong number of arguments for ";
 inline constexpr char kImportNeedsOutput[] = "import needs -o FILE";
+// Filled with the path of a source that is neither an input text nor a data folder.
+inline constexpr char kSourceNotFound[] = "找不到%s：它既不是输入文本，也不是数据文件夹";
 inline constexpr char kSeeHelp[] = "try 'velorin-cli --help'";
 
 
