@@ -48,7 +48,6 @@ inline constexpr char kImportNeedsOutput[] = "import needs -o FILE";
 inline constexpr char kSourceNotFound[] = "找不到%s：它既不是输入文本，也不是数据文件夹";
 inline constexpr char kSeeHelp[] = "try 'velorin-cli --help'";
 
-
 // dump: what the input format cannot say. Printed as "line N (NAME): TEXT".
 inline constexpr char kDumpProblem[] = "warning: line %s (%s): %s\n";
 inline constexpr char kDumpHeaderProblem[] = "warning: line %s: %s\n";
