@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/TextConversion.h"
 #include "gtfs/ImportReport.h"
 
 // Where a feed text goes in the input text, which decides the characters it cannot hold.
@@ -15,6 +16,9 @@ struct TextPlace {
     std::size_t row;
     const char* field;
 };
+
+// The text without the spaces at its ends.
+std::string_view trimSpaces(std::string_view text);
 
 // Converts a UTF-8 feed text to GBK for the input text, trimming spaces at its ends. What the
 // input text cannot hold is replaced, and each replaced text is reported at its place:
