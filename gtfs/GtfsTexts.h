@@ -23,8 +23,11 @@ inline constexpr char kZipMethod[] =
     "the file is compressed with zip method %s; only stored (0) and deflated (8) files can be "
     "read";
 inline constexpr char kZipDamagedEntry[] = "the file's local header in the zip archive is damaged";
-inline constexpr char kUnclosedQuote[] = "a quoted field is not closed before the end of the file";
-inline constexpr char kTextAfterQuote[] = "text follows the closing quote of a field";
+// Chinese texts are u8 literals, since the report is UTF-8 whatever the narrow literals are.
+inline constexpr char kUnclosedQuote[] = u8"引号中的字段直到文件结尾都没有闭合";
+inline constexpr char kTextAfterQuote[] = u8"字段的闭合引号后面还有文字";
+inline constexpr char kRecordTooLong[] =
+    u8"一条记录超过 1 MB（1048576 字节），不像是 GTFS 表格，读到这里为止";
 
 // Notice kinds that stop the import.
 inline constexpr char kFeedUnreadable[] = "unreadable_feed";
