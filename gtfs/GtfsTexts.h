@@ -93,6 +93,7 @@ inline constexpr char kNoticeLine[] = "%s:%s: %s: %s: %s: %s\n";
 inline constexpr char kFileNoticeLine[] = "%s: %s: %s: %s\n";
 inline constexpr char kSummary[] = "imported %s routes, %s trips used, %s stops\n";
 inline constexpr char kKindCount[] = "  %s %s: %s\n";
+inline constexpr char kNoticesNotListed[] = u8"    其余 %s 条未逐条列出\n";
 inline constexpr char kFailed[] = "import failed; nothing was written\n";
 
 }  // namespace gtfsTexts
