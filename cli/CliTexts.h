@@ -38,6 +38,7 @@ inline constexpr char kUsage[] =
 
 inline constexpr char kVersionPrefix[] = "velorin-cli ";
 inline constexpr char kErrorPrefix[] = "velorin-cli: ";
+inline constexpr char kOutOfMemory[] = "内存不足，命令已停止";
 inline constexpr char kUnknownCommand[] = "unknown command: ";
 inline constexpr char kUnknownOption[] = "unknown option: ";
 inline constexpr char kMissingValue[] = "option needs a value: ";
@@ -45,7 +46,6 @@ inline constexpr char kBadEncoding[] = "encoding must be gbk or utf-8: ";
 inline constexpr char kWrongArguments[] = "wrong number of arguments for ";
 inline constexpr char kImportNeedsOutput[] = "import needs -o FILE";
 inline constexpr char kSeeHelp[] = "try 'velorin-cli --help'";
-
 
 // dump: what the input format cannot say. Printed as "line N (NAME): TEXT".
 inline constexpr char kDumpProblem[] = "warning: line %s (%s): %s\n";
