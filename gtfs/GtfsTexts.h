@@ -41,6 +41,7 @@ inline constexpr char kMalformedTime[] = "malformed_time";
 inline constexpr char kMalformedNumber[] = "malformed_number";
 inline constexpr char kMalformedDate[] = "malformed_date";
 inline constexpr char kNoCalendar[] = "missing_calendar";
+inline constexpr char kTripTooLong[] = "too_many_stop_times";
 
 // Notice kinds that do not.
 inline constexpr char kReplacedCharacter[] = "replaced_character";
@@ -81,7 +82,8 @@ inline constexpr char kDuplicateIdDetail[] = "\"%s\" is defined again; the first
 inline constexpr char kNoTripsDetail[] = "route \"%s\" has no trips%s and is left out";
 inline constexpr char kOnDate[] = " that run on the date";
 inline constexpr char kUnsortedDetail[] =
-    "rows of trip \"%s\" are not together; the file is read again holding all its rows";
+    "rows of trip \"%s\" are not together; the file is read again in batches of trips";
+inline constexpr char kTripTooLongDetail[] = u8"行程“%s”的停站时刻超过 %s 条，不像是真实的行程";
 inline constexpr char kMissingFirstTimeDetail[] =
     "trip \"%s\" has no time at its first stop and counts for no first or last bus";
 

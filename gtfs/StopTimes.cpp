@@ -11,6 +11,8 @@
 namespace {
 
 constexpr char kFile[] = "stop_times.txt";
+// Far beyond any real trip; a feed that passes it is broken or hostile.
+constexpr std::size_t kLongestTrip = 100000;
 
 struct StopVisit {
     std::uint32_t order;  // stop_sequence
@@ -31,29 +33,44 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-void finishTrip(FeedModel& model, std::uint32_t trip, std::vector<StopVisit>& visits,
+void finishTrip(FeedModel& model, std::uint32_t trip, StopVisit* begin, StopVisit* end,
                 StopSequences::Stops& stops) {
-    std::stable_sort(visits.begin(), visits.end(),
+    std::stable_sort(begin, end,
                      [](const StopVisit& a, const StopVisit& b) { return a.order < b.order; });
     stops.clear();
-    for (const StopVisit& visit : visits) {
-        stops.push_back(visit.stop);
+    for (const StopVisit* visit = begin; visit != end; ++visit) {
+        stops.push_back(visit->stop);
     }
     FeedTrip& record = model.trips[trip];
     record.sequence = model.sequences.intern(stops);
-    record.firstDeparture = visits.front().departure;
-    record.firstDepartureRow = visits.front().row;
+    record.firstDeparture = begin->departure;
+    record.firstDepartureRow = begin->row;
+}
+
+void finishTrip(FeedModel& model, std::uint32_t trip, std::vector<StopVisit>& visits,
+                StopSequences::Stops& stops) {
+    finishTrip(model, trip, visits.data(), visits.data() + visits.size(), stops);
     visits.clear();
 }
+
+// The trips whose rows one pass over a scattered file holds: trips are taken in order until
+// their rows would pass the rows held.
+struct TripBatch {
+    std::uint32_t number = 0;
+    std::vector<std::uint32_t> batchOfTrip;
+    // Where each trip's rows go in the batch's visits, advanced as they are placed.
+    std::vector<std::uint32_t> nextSlot;
+    std::vector<StopVisit> visits;
+};
 
 class StopTimesPass {
 public:
     StopTimesPass(const FeedFiles& feed, FeedModel& model, ImportReport& report)
         : table_(feed, kFile, report), model_(model) {}
 
-    PassResult run(bool holdAllRows) {
+    bool open() {
         if (!table_.open(true) || !table_.require({"trip_id", "stop_id", "stop_sequence"})) {
-            return PassResult::Failed;
+            return false;
         }
         tripColumn_ = table_.column("trip_id");
         stopColumn_ = table_.column("stop_id");
@@ -61,60 +78,101 @@ public:
         arrivalColumn_ = table_.column("arrival_time");
         departureColumn_ = table_.column("departure_time");
         if (arrivalColumn_ < 0 && departureColumn_ < 0) {
-            table_.error(
+            return table_.error(
                 gtfsTexts::kMissingColumn, "departure_time",
                 formatMessage(gtfsTexts::kOneOfColumnsDetail, {"departure_time", "arrival_time"}));
-            return PassResult::Failed;
         }
+        return true;
+    }
 
-        std::unordered_map<std::uint32_t, std::vector<StopVisit>> heldTrips;
+    // Holds one trip's rows at a time; stops at the first trip whose rows are not together.
+    PassResult readGrouped() {
         std::vector<StopVisit> visits;
         StopSequences::Stops stops;
-        std::string tripId;
-        std::uint32_t trip = 0;
         bool inTrip = false;
         while (table_.next()) {
-            const std::string_view id = table_.value(tripColumn_);
-            if (!inTrip || id != tripId) {
-                tripId.assign(id);
-                const std::uint32_t found = model_.tripIds.find(tripId);
-                if (found == IdIndex::kMissing) {
-                    table_.error(
-                        gtfsTexts::kUnknownTrip, "trip_id",
-                        formatMessage(gtfsTexts::kUnknownIdDetail, {"trip_id", id, "trips.txt"}));
-                    return PassResult::Failed;
+            const std::uint32_t previous = trip_;
+            if (!findTrip()) {
+                return PassResult::Failed;
+            }
+            if (!inTrip || trip_ != previous) {
+                if (inTrip) {
+                    finishTrip(model_, previous, visits, stops);
                 }
-                if (inTrip && !holdAllRows) {
-                    finishTrip(model_, trip, visits, stops);
-                }
-                trip = found;
                 inTrip = true;
-                if (!holdAllRows && model_.trips[trip].sequence >= 0) {
+                if (model_.trips[trip_].sequence >= 0) {
                     table_.report().add(NoticeSeverity::Info, gtfsTexts::kUnsortedStopTimes, kFile,
                                         table_.row(), "trip_id",
-                                        formatMessage(gtfsTexts::kUnsortedDetail, {id}));
+                                        formatMessage(gtfsTexts::kUnsortedDetail, {tripId_}));
                     return PassResult::TripsScattered;
                 }
             }
             StopVisit visit;
-            if (!readVisit(visit)) {
+            if (!withinTripLimit(visits.size() + 1) || !readVisit(visit)) {
                 return PassResult::Failed;
             }
-            (holdAllRows ? heldTrips[trip] : visits).push_back(visit);
+            visits.push_back(visit);
         }
         if (table_.report().failed()) {
             return PassResult::Failed;
         }
-        if (inTrip && !holdAllRows) {
-            finishTrip(model_, trip, visits, stops);
-        }
-        for (auto& [heldTrip, heldVisits] : heldTrips) {
-            finishTrip(model_, heldTrip, heldVisits, stops);
+        if (inTrip) {
+            finishTrip(model_, trip_, visits, stops);
         }
         return PassResult::Done;
     }
 
+    // Counts each trip's rows and checks every row, so that the passes after it meet no error.
+    bool countRows(std::vector<std::uint32_t>& rowsOfTrip) {
+        while (table_.next()) {
+            StopVisit visit;
+            if (!findTrip() || !withinTripLimit(++rowsOfTrip[trip_]) || !readVisit(visit)) {
+                return false;
+            }
+        }
+        return !table_.report().failed();
+    }
+
+    // Places the rows of the batch's trips in their slots.
+    bool readBatch(TripBatch& batch) {
+        while (table_.next()) {
+            StopVisit visit;
+            if (!findTrip()) {
+                return false;
+            }
+            if (batch.batchOfTrip[trip_] != batch.number) {
+                continue;
+            }
+            if (!readVisit(visit)) {
+                return false;
+            }
+            batch.visits[batch.nextSlot[trip_]++] = visit;
+        }
+        return !table_.report().failed();
+    }
+
 private:
+    // Finds the row's trip, looking it up only when the id changes.
+    bool findTrip() {
+        const std::string_view id = table_.value(tripColumn_);
+        if (haveTrip_ && id == tripId_) {
+            return true;
+        }
+        tripId_.assign(id);
+        trip_ = model_.tripIds.find(tripId_);
+        haveTrip_ = trip_ != IdIndex::kMissing;
+        return haveTrip_ || table_.error(gtfsTexts::kUnknownTrip, "trip_id",
+                                         formatMessage(gtfsTexts::kUnknownIdDetail,
+                                                       {"trip_id", id, "trips.txt"}));
+    }
+
+    bool withinTripLimit(std::size_t rows) {
+        return rows <= kLongestTrip ||
+               table_.error(gtfsTexts::kTripTooLong, "trip_id",
+                            formatMessage(gtfsTexts::kTripTooLongDetail,
+                                          {tripId_, std::to_string(kLongestTrip)}));
+    }
+
     bool readVisit(StopVisit& visit) {
         const std::string_view stopId = table_.value(stopColumn_);
         const std::uint32_t stop = model_.stopIds.find(stopId);
@@ -164,18 +222,71 @@ private:
     int orderColumn_ = -1;
     int arrivalColumn_ = -1;
     int departureColumn_ = -1;
+    std::string tripId_;
+    std::uint32_t trip_ = 0;
+    bool haveTrip_ = false;
 };
 
 }  // namespace
 
-bool readStopTimes(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
-    const PassResult first = StopTimesPass(feed, model, report).run(false);
-    if (first != PassResult::TripsScattered) {
-        return first == PassResult::Done;
+// A file whose trips are scattered is read once to count each trip's rows, then once per batch
+// of trips whose rows fit in rowsHeld, so memory stays flat however the rows are ordered.
+bool readStopTimes(const FeedFiles& feed, FeedModel& model, ImportReport& report,
+                   std::size_t rowsHeld) {
+    {
+        StopTimesPass pass(feed, model, report);
+        if (!pass.open()) {
+            return false;
+        }
+        const PassResult first = pass.readGrouped();
+        if (first != PassResult::TripsScattered) {
+            return first == PassResult::Done;
+        }
     }
     model.sequences = StopSequences();
     for (FeedTrip& trip : model.trips) {
         trip.sequence = -1;
     }
-    return StopTimesPass(feed, model, report).run(true) == PassResult::Done;
+    std::vector<std::uint32_t> rowsOfTrip(model.trips.size(), 0);
+    {
+        StopTimesPass pass(feed, model, report);
+        if (!pass.open() || !pass.countRows(rowsOfTrip)) {
+            return false;
+        }
+    }
+    TripBatch batch;
+    batch.batchOfTrip.assign(model.trips.size(), 0);
+    batch.nextSlot.assign(model.trips.size(), 0);
+    std::uint32_t batches = 1;
+    std::size_t held = 0;
+    for (std::uint32_t trip = 0; trip < model.trips.size(); ++trip) {
+        if (held > 0 && held + rowsOfTrip[trip] > rowsHeld) {
+            ++batches;
+            held = 0;
+        }
+        batch.batchOfTrip[trip] = batches - 1;
+        held += rowsOfTrip[trip];
+    }
+    StopSequences::Stops stops;
+    for (batch.number = 0; batch.number < batches; ++batch.number) {
+        std::uint32_t slot = 0;
+        for (std::uint32_t trip = 0; trip < model.trips.size(); ++trip) {
+            if (batch.batchOfTrip[trip] == batch.number) {
+                batch.nextSlot[trip] = slot;
+                slot += rowsOfTrip[trip];
+            }
+        }
+        batch.visits.resize(slot);
+        StopTimesPass pass(feed, model, report);
+        if (!pass.open() || !pass.readBatch(batch)) {
+            return false;
+        }
+        for (std::uint32_t trip = 0; trip < model.trips.size(); ++trip) {
+            if (batch.batchOfTrip[trip] == batch.number && rowsOfTrip[trip] > 0) {
+                StopVisit* end = batch.visits.data() + batch.nextSlot[trip];
+                finishTrip(model, trip, end - rowsOfTrip[trip], end, stops);
+            }
+        }
+    }
+    return true;
 }
