@@ -33,6 +33,15 @@ bool FeedTable::open(bool required) {
         while (!name.empty() && name.front() == ' ') {
             name.remove_prefix(1);
         }
+        for (std::size_t earlier = 0; earlier < header_.size(); ++earlier) {
+            if (header_[earlier] == name && !name.empty()) {
+                broken_ = true;
+                return error(
+                    gtfsTexts::kDuplicatedColumn, header_[earlier].c_str(),
+                    formatMessage(gtfsTexts::kDuplicatedColumnDetail,
+                                  {name, std::to_string(earlier + 1), std::to_string(i + 1)}));
+            }
+        }
         header_.emplace_back(name);
     }
     return true;

@@ -18,11 +18,25 @@ inline constexpr char kZipSeveralDisks[] = "it spans several disks";
 
 // Reading a file.
 inline constexpr char kUnreadable[] = "the file cannot be read";
-inline constexpr char kZipEncrypted[] = "the file is encrypted in the zip archive";
+inline constexpr char kReadFailed[] = u8"读取失败：%s";
+inline constexpr char kArchiveEndsEarly[] = u8"压缩包比目录所记录的短（被截断或已损坏）";
+inline constexpr char kNotAFile[] = u8"这里应是一个普通文件，却是%s";
+inline constexpr char kDirectoryKind[] = u8"目录";
+inline constexpr char kPipeKind[] = u8"管道（FIFO）";
+inline constexpr char kDeviceKind[] = u8"设备文件";
+inline constexpr char kSocketKind[] = u8"套接字";
+inline constexpr char kOtherKind[] = u8"无法识别的文件类型";
+inline constexpr char kZipEncrypted[] = u8"压缩包中的这个文件已加密，无法读取";
 inline constexpr char kZipMethod[] =
-    "the file is compressed with zip method %s; only stored (0) and deflated (8) files can be "
-    "read";
-inline constexpr char kZipDamagedEntry[] = "the file's local header in the zip archive is damaged";
+    u8"压缩包中的这个文件以 %s 压缩，只能读取未压缩（stored）或 deflate 压缩的文件";
+inline constexpr char kZipMethodNumber[] = u8"编号 %s 的方法";
+inline constexpr char kZipDamagedEntry[] = u8"压缩包中这个文件的本地文件头已损坏";
+inline constexpr char kZipCrcMismatch[] =
+    u8"压缩包中的这个文件已损坏：解出的内容与目录记录的 CRC-32 校验值不符";
+inline constexpr char kZipSizeMismatch[] =
+    u8"压缩包中的这个文件已损坏：解出的大小与目录记录的 %s 字节不符";
+inline constexpr char kZipDeflateDamaged[] = u8"压缩包中的这个文件已损坏：deflate 压缩数据有误";
+inline constexpr char kZipDeflateCut[] = u8"压缩包中的这个文件不完整：deflate 压缩数据提前结束";
 // Chinese texts are u8 literals, since the report is UTF-8 whatever the narrow literals are.
 inline constexpr char kUnclosedQuote[] = u8"引号中的字段直到文件结尾都没有闭合";
 inline constexpr char kTextAfterQuote[] = u8"字段的闭合引号后面还有文字";
@@ -42,6 +56,7 @@ inline constexpr char kMalformedNumber[] = "malformed_number";
 inline constexpr char kMalformedDate[] = "malformed_date";
 inline constexpr char kNoCalendar[] = "missing_calendar";
 inline constexpr char kTripTooLong[] = "too_many_stop_times";
+inline constexpr char kDuplicatedColumn[] = "duplicated_column";
 
 // Notice kinds that do not.
 inline constexpr char kReplacedCharacter[] = "replaced_character";
@@ -83,6 +98,8 @@ inline constexpr char kNoTripsDetail[] = "route \"%s\" has no trips%s and is lef
 inline constexpr char kOnDate[] = " that run on the date";
 inline constexpr char kUnsortedDetail[] =
     "rows of trip \"%s\" are not together; the file is read again in batches of trips";
+inline constexpr char kDuplicatedColumnDetail[] =
+    u8"表头中“%s”出现了两次（第 %s 列和第 %s 列），不知该读哪一列";
 inline constexpr char kTripTooLongDetail[] = u8"行程“%s”的停站时刻超过 %s 条，不像是真实的行程";
 inline constexpr char kMissingFirstTimeDetail[] =
     "trip \"%s\" has no time at its first stop and counts for no first or last bus";

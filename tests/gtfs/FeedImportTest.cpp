@@ -226,6 +226,7 @@ TEST_F(FeedImportTest, StopsAtTheFirstBrokenRowWithItsPlace) {
          "malformed_number stop_times.txt:12 stop_sequence"},
         {"trips.txt", "R2,WK,t5", "R9,WK,t5", "unknown_route trips.txt:6 route_id"},
         {"trips.txt", "service_id", "service", "missing_required_column trips.txt:1 service_id"},
+        {"trips.txt", "direction_id", "trip_id", "duplicated_column trips.txt:1 trip_id"},
         {"routes.txt", "\"Harbour, Loop\"", "\"Harbour, Loop", "malformed_csv routes.txt:2 "},
         {"stops.txt", "", "", "missing_required_file stops.txt:0 "},
     };
