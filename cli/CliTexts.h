@@ -45,6 +45,8 @@ inline constexpr char kMissingValue[] = "option needs a value: ";
 inline constexpr char kBadEncoding[] = "encoding must be gbk or utf-8: ";
 inline constexpr char kWrongArguments[] = "wrong number of arguments for ";
 inline constexpr char kImportNeedsOutput[] = "import needs -o FILE";
+inline constexpr char kOutputIsInput[] = "“%s”是要导入的数据本身（或其中的文件），不能写在它上面";
+inline constexpr char kReportIsOutput[] = "--report 与 -o 是同一个文件“%s”";
 inline constexpr char kSeeHelp[] = "try 'velorin-cli --help'";
 
 // dump: what the input format cannot say. Printed as "line N (NAME): TEXT".
