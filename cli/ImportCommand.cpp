@@ -47,11 +47,6 @@ bool replacesInput(const std::string& output, const std::string& feed) {
     return sameFile(output, feed) || sameFile(output, feed + "/" + name);
 }
 
-std::string utf8ToGbk(const std::string& utf8) {
-    std::u16string wide;
-    return utf8ToWide(utf8, wide) ? wideToAnsi(wide) : utf8;
-}
-
 }  // namespace
 
 int runImport(const CommandLine& line, const Terminal& terminal) {
@@ -101,7 +96,7 @@ int runImport(const CommandLine& line, const Terminal& terminal) {
         }
     }
 
-    terminal.err(utf8ToGbk(report.text()));
+    terminal.errUtf8(report.text());
     // Both files are written or neither, so a text never stands beside an older report.
     std::vector<OutputFile> outputs;
     const std::string json = reportPath.empty() ? std::string() : report.json();

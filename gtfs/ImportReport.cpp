@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/MessageFormat.h"
+#include "core/TextConversion.h"
 #include "gtfs/GtfsTexts.h"
 
 namespace {
@@ -79,17 +80,17 @@ std::string ImportReport::text() const {
                                            severityName(n.severity), n.kind, n.detail});
     }
     if (failed()) {
-        out += gtfsTexts::kFailed;
+        out += gbkToUtf8(gtfsTexts::kFailed);
     } else {
         out += formatMessage(
-            gtfsTexts::kSummary,
+            gbkToUtf8(gtfsTexts::kSummary),
             {std::to_string(routes), std::to_string(tripsUsed), std::to_string(stops)});
     }
     for (const auto& [key, count] : counts_) {
         out += formatMessage(gtfsTexts::kKindCount,
                              {severityName(key.first), key.second, std::to_string(count)});
         if (count > kNoticesKeptPerKind) {
-            out += formatMessage(gtfsTexts::kNoticesNotListed,
+            out += formatMessage(gbkToUtf8(gtfsTexts::kNoticesNotListed),
                                  {std::to_string(count - kNoticesKeptPerKind)});
         }
     }

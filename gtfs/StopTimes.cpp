@@ -1,16 +1,17 @@
 #include "gtfs/StopTimes.h"
 
 #include <algorithm>
-#include <unordered_map>
 
-#include "core/MessageFormat.h"
 #include "gtfs/FeedTable.h"
+#include "gtfs/FeedText.h"
+#include "gtfs/GtfsFiles.h"
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
+#include "gtfs/NoticeText.h"
 
 namespace {
 
-constexpr char kFile[] = "stop_times.txt";
+constexpr const char* kFile = gtfsFiles::kStopTimes;
 // Far beyond any real trip; a feed that passes it is broken or hostile.
 constexpr std::size_t kLongestTrip = 100000;
 
@@ -23,18 +24,11 @@ struct StopVisit {
 
 enum class PassResult { Done, Failed, TripsScattered };
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 void finishTrip(FeedModel& model, std::uint32_t trip, StopVisit* begin, StopVisit* end,
                 StopSequences::Stops& stops) {
+    if (begin == end) {
+        return;  // every row of the trip was reported as an error
+    }
     std::stable_sort(begin, end,
                      [](const StopVisit& a, const StopVisit& b) { return a.order < b.order; });
     stops.clear();
@@ -45,6 +39,8 @@ void finishTrip(FeedModel& model, std::uint32_t trip, StopVisit* begin, StopVisi
     record.sequence = model.sequences.intern(stops);
     record.firstDeparture = begin->departure;
     record.firstDepartureRow = begin->row;
+    record.lastDeparture = record.firstDeparture;
+    record.lastDepartureRow = record.firstDepartureRow;
 }
 
 void finishTrip(FeedModel& model, std::uint32_t trip, std::vector<StopVisit>& visits,
@@ -58,7 +54,8 @@ void finishTrip(FeedModel& model, std::uint32_t trip, std::vector<StopVisit>& vi
 struct TripBatch {
     std::uint32_t number = 0;
     std::vector<std::uint32_t> batchOfTrip;
-    // Where each trip's rows go in the batch's visits, advanced as they are placed.
+    // Each trip's rows go to visits from its first slot on; nextSlot advances as they come.
+    std::vector<std::uint32_t> firstSlot;
     std::vector<std::uint32_t> nextSlot;
     std::vector<StopVisit> visits;
 };
@@ -80,7 +77,7 @@ public:
         if (arrivalColumn_ < 0 && departureColumn_ < 0) {
             return table_.error(
                 gtfsTexts::kMissingColumn, "departure_time",
-                formatMessage(gtfsTexts::kOneOfColumnsDetail, {"departure_time", "arrival_time"}));
+                noticeText(gtfsTexts::kOneOfColumnsDetail, {"departure_time", "arrival_time"}));
         }
         return true;
     }
@@ -89,128 +86,125 @@ public:
     PassResult readGrouped() {
         std::vector<StopVisit> visits;
         StopSequences::Stops stops;
+        std::uint32_t current = 0;
         bool inTrip = false;
         while (table_.next()) {
-            const std::uint32_t previous = trip_;
             if (!findTrip()) {
-                return PassResult::Failed;
+                continue;
             }
-            if (!inTrip || trip_ != previous) {
+            if (!inTrip || trip_ != current) {
                 if (inTrip) {
-                    finishTrip(model_, previous, visits, stops);
+                    finishTrip(model_, current, visits, stops);
                 }
+                current = trip_;
                 inTrip = true;
-                if (model_.trips[trip_].sequence >= 0) {
-                    table_.report().add(NoticeSeverity::Info, gtfsTexts::kUnsortedStopTimes, kFile,
-                                        table_.row(), "trip_id",
-                                        formatMessage(gtfsTexts::kUnsortedDetail, {tripId_}));
+                if (model_.trips[current].sequence >= 0) {
+                    scatteredRow_ = table_.row();
                     return PassResult::TripsScattered;
                 }
             }
             StopVisit visit;
-            if (!withinTripLimit(visits.size() + 1) || !readVisit(visit)) {
-                return PassResult::Failed;
+            if (readVisit(visit)) {
+                if (!withinTripLimit(visits.size() + 1)) {
+                    return PassResult::Failed;
+                }
+                visits.push_back(visit);
             }
-            visits.push_back(visit);
         }
-        if (table_.report().failed()) {
-            return PassResult::Failed;
-        }
+        reportTimesWithoutSeconds();
         if (inTrip) {
-            finishTrip(model_, trip_, visits, stops);
+            finishTrip(model_, current, visits, stops);
         }
         return PassResult::Done;
     }
 
-    // Counts each trip's rows and checks every row, so that the passes after it meet no error.
+    // Counts each trip's rows, reporting every error, so that the passes after it meet none.
     bool countRows(std::vector<std::uint32_t>& rowsOfTrip) {
         while (table_.next()) {
             StopVisit visit;
-            if (!findTrip() || !withinTripLimit(++rowsOfTrip[trip_]) || !readVisit(visit)) {
+            if (findTrip() && readVisit(visit) && !withinTripLimit(++rowsOfTrip[trip_])) {
                 return false;
             }
         }
-        return !table_.report().failed();
+        reportTimesWithoutSeconds();
+        return true;
     }
 
     // Places the rows of the batch's trips in their slots.
-    bool readBatch(TripBatch& batch) {
+    void readBatch(TripBatch& batch, const std::vector<std::uint32_t>& rowsOfTrip) {
         while (table_.next()) {
             StopVisit visit;
-            if (!findTrip()) {
-                return false;
+            if (findTrip() && batch.batchOfTrip[trip_] == batch.number && readVisit(visit) &&
+                batch.nextSlot[trip_] < batch.firstSlot[trip_] + rowsOfTrip[trip_]) {
+                batch.visits[batch.nextSlot[trip_]++] = visit;
             }
-            if (batch.batchOfTrip[trip_] != batch.number) {
-                continue;
-            }
-            if (!readVisit(visit)) {
-                return false;
-            }
-            batch.visits[batch.nextSlot[trip_]++] = visit;
         }
-        return !table_.report().failed();
     }
 
+    // Where a trip's rows were first found apart from the others, and its id.
+    std::size_t scatteredRow() const { return scatteredRow_; }
+    const std::string& scatteredTrip() const { return tripId_; }
+
 private:
-    // Finds the row's trip, looking it up only when the id changes.
+    // Finds the row's trip, looking it up only when the id changes; false, after reporting it,
+    // for an unknown trip.
     bool findTrip() {
         const std::string_view id = table_.value(tripColumn_);
         if (haveTrip_ && id == tripId_) {
             return true;
         }
-        tripId_.assign(id);
-        trip_ = model_.tripIds.find(tripId_);
-        haveTrip_ = trip_ != IdIndex::kMissing;
-        return haveTrip_ || table_.error(gtfsTexts::kUnknownTrip, "trip_id",
-                                         formatMessage(gtfsTexts::kUnknownIdDetail,
-                                                       {"trip_id", id, "trips.txt"}));
+        haveTrip_ =
+            model_.tripsRead && table_.lookUp(tripColumn_, "trip_id", model_.tripIds,
+                                              gtfsFiles::kTrips, gtfsTexts::kUnknownTrip, trip_);
+        if (haveTrip_) {
+            tripId_.assign(id);
+        }
+        return haveTrip_;
     }
 
     bool withinTripLimit(std::size_t rows) {
         return rows <= kLongestTrip ||
                table_.error(gtfsTexts::kTripTooLong, "trip_id",
-                            formatMessage(gtfsTexts::kTripTooLongDetail,
-                                          {tripId_, std::to_string(kLongestTrip)}));
+                            noticeText(gtfsTexts::kTripTooLongDetail,
+                                       {tripId_, std::to_string(kLongestTrip)}));
     }
 
+    void reportTimesWithoutSeconds() {
+        if (timesWithoutSeconds_ > 0) {
+            table_.report().add(NoticeSeverity::Warning, gtfsTexts::kTimeWithoutSeconds, kFile,
+                                firstTimeWithoutSeconds_, timeFieldWithoutSeconds_,
+                                noticeText(gtfsTexts::kWithoutSecondsDetail,
+                                           {std::to_string(timesWithoutSeconds_)}));
+        }
+    }
+
+    // Reads the row's stop, order and time, reporting each that is wrong.
     bool readVisit(StopVisit& visit) {
-        const std::string_view stopId = table_.value(stopColumn_);
-        const std::uint32_t stop = model_.stopIds.find(stopId);
-        if (stop == IdIndex::kMissing) {
-            return table_.error(
-                gtfsTexts::kUnknownStop, "stop_id",
-                formatMessage(gtfsTexts::kUnknownIdDetail, {"stop_id", stopId, "stops.txt"}));
-        }
-        const std::string_view order = trimmed(table_.value(orderColumn_));
-        std::uint64_t number = 0;
-        for (const char c : order) {
-            if (c < '0' || c > '9' || number > 0xFFFFFFFFu / 10) {
-                number = ~0ull;
-                break;
-            }
-            number = number * 10 + static_cast<unsigned>(c - '0');
-        }
-        if (order.empty() || number > 0xFFFFFFFFu) {
-            return table_.error(gtfsTexts::kMalformedNumber, "stop_sequence",
-                                formatMessage(gtfsTexts::kNumberDetail, {order}));
-        }
+        std::uint32_t stop = 0;
+        std::uint32_t order = 0;
         int arrival = kNoTime;
         int departure = kNoTime;
-        if (!readTime(arrivalColumn_, "arrival_time", arrival) ||
-            !readTime(departureColumn_, "departure_time", departure)) {
-            return false;
-        }
-        visit = {static_cast<std::uint32_t>(number), stop,
-                 departure != kNoTime ? departure : arrival,
+        bool valid =
+            !model_.stopsRead || table_.lookUp(stopColumn_, "stop_id", model_.stopIds,
+                                               gtfsFiles::kStops, gtfsTexts::kUnknownStop, stop);
+        valid = table_.number(orderColumn_, "stop_sequence", order) && valid;
+        valid = readTime(arrivalColumn_, "arrival_time", arrival) && valid;
+        valid = readTime(departureColumn_, "departure_time", departure) && valid;
+        visit = {order, stop, departure != kNoTime ? departure : arrival,
                  static_cast<std::uint32_t>(table_.row())};
-        return true;
+        return valid && model_.stopsRead;
     }
 
     bool readTime(int column, const char* name, int& seconds) {
-        const std::string_view text = trimmed(table_.value(column));
-        if (!text.empty() && !parseGtfsTime(text, seconds)) {
+        const std::string_view text = trimSpaces(table_.value(column));
+        bool withoutSeconds = false;
+        if (!text.empty() && !parseGtfsTime(text, seconds, withoutSeconds)) {
             return table_.error(gtfsTexts::kMalformedTime, name,
-                                formatMessage(gtfsTexts::kTimeDetail, {text}));
+                                noticeText(gtfsTexts::kTimeDetail, {text}));
+        }
+        if (withoutSeconds && timesWithoutSeconds_++ == 0) {
+            firstTimeWithoutSeconds_ = table_.row();
+            timeFieldWithoutSeconds_ = name;
         }
         return true;
     }
@@ -225,23 +219,29 @@ private:
     std::string tripId_;
     std::uint32_t trip_ = 0;
     bool haveTrip_ = false;
+    std::size_t scatteredRow_ = 0;
+    std::size_t timesWithoutSeconds_ = 0;
+    std::size_t firstTimeWithoutSeconds_ = 0;
+    const char* timeFieldWithoutSeconds_ = "";
 };
 
 }  // namespace
 
 // A file whose trips are scattered is read once to count each trip's rows, then once per batch
 // of trips whose rows fit in rowsHeld, so memory stays flat however the rows are ordered.
-bool readStopTimes(const FeedFiles& feed, FeedModel& model, ImportReport& report,
+void readStopTimes(const FeedFiles& feed, FeedModel& model, ImportReport& report,
                    std::size_t rowsHeld) {
+    // The passes after the first read the file again from its start and report anew what the
+    // first one found.
+    const ImportReport before = report;
     {
-        StopTimesPass pass(feed, model, report);
-        if (!pass.open()) {
-            return false;
+        StopTimesPass first(feed, model, report);
+        if (!first.open() || first.readGrouped() != PassResult::TripsScattered) {
+            return;
         }
-        const PassResult first = pass.readGrouped();
-        if (first != PassResult::TripsScattered) {
-            return first == PassResult::Done;
-        }
+        report = before;
+        report.add(NoticeSeverity::Info, gtfsTexts::kUnsortedStopTimes, kFile, first.scatteredRow(),
+                   "trip_id", noticeText(gtfsTexts::kUnsortedDetail, {first.scatteredTrip()}));
     }
     model.sequences = StopSequences();
     for (FeedTrip& trip : model.trips) {
@@ -249,13 +249,14 @@ bool readStopTimes(const FeedFiles& feed, FeedModel& model, ImportReport& report
     }
     std::vector<std::uint32_t> rowsOfTrip(model.trips.size(), 0);
     {
-        StopTimesPass pass(feed, model, report);
-        if (!pass.open() || !pass.countRows(rowsOfTrip)) {
-            return false;
+        StopTimesPass count(feed, model, report);
+        if (!count.open() || !count.countRows(rowsOfTrip) || report.failed()) {
+            return;
         }
     }
     TripBatch batch;
     batch.batchOfTrip.assign(model.trips.size(), 0);
+    batch.firstSlot.assign(model.trips.size(), 0);
     batch.nextSlot.assign(model.trips.size(), 0);
     std::uint32_t batches = 1;
     std::size_t held = 0;
@@ -268,25 +269,26 @@ bool readStopTimes(const FeedFiles& feed, FeedModel& model, ImportReport& report
         held += rowsOfTrip[trip];
     }
     StopSequences::Stops stops;
+    ImportReport repeated;  // what the counting pass has reported already
     for (batch.number = 0; batch.number < batches; ++batch.number) {
         std::uint32_t slot = 0;
         for (std::uint32_t trip = 0; trip < model.trips.size(); ++trip) {
             if (batch.batchOfTrip[trip] == batch.number) {
-                batch.nextSlot[trip] = slot;
+                batch.firstSlot[trip] = batch.nextSlot[trip] = slot;
                 slot += rowsOfTrip[trip];
             }
         }
         batch.visits.resize(slot);
-        StopTimesPass pass(feed, model, report);
-        if (!pass.open() || !pass.readBatch(batch)) {
-            return false;
+        StopTimesPass pass(feed, model, repeated);
+        if (!pass.open()) {
+            return;
         }
+        pass.readBatch(batch, rowsOfTrip);
         for (std::uint32_t trip = 0; trip < model.trips.size(); ++trip) {
-            if (batch.batchOfTrip[trip] == batch.number && rowsOfTrip[trip] > 0) {
-                StopVisit* end = batch.visits.data() + batch.nextSlot[trip];
-                finishTrip(model, trip, end - rowsOfTrip[trip], end, stops);
+            if (batch.batchOfTrip[trip] == batch.number) {
+                finishTrip(model, trip, batch.visits.data() + batch.firstSlot[trip],
+                           batch.visits.data() + batch.nextSlot[trip], stops);
             }
         }
     }
-    return true;
 }
