@@ -1,11 +1,9 @@
 #include "cli/ImportCommand.h"
 
 #include "cli/CliTexts.h"
+#include "cli/InputTextOutput.h"
 #include "cli/OutputFile.h"
 #include "cli/TerminalLog.h"
-#include "core/CoreTexts.h"
-#include "core/InputTextWriter.h"
-#include "core/MessageFormat.h"
 #include "core/TextConversion.h"
 #include "gtfs/FeedImport.h"
 #include "gtfs/GtfsTexts.h"
@@ -13,23 +11,17 @@
 
 namespace {
 
-constexpr int kUsageError = 2;
-
 std::string option(const CommandLine& line, const char* name) {
     const auto found = line.options.find(name);
     return found == line.options.end() ? std::string() : found->second;
 }
 
-// A command-line text in GBK: UTF-8 as a UTF-8 locale passes it, anything else (a Windows
-// program's ANSI arguments) as it stands.
-std::string commandLineText(const std::string& text) {
+// A text in GBK: UTF-8 (the report, or an argument as a UTF-8 locale passes it) converted, a
+// character GBK lacks becoming "?"; anything else (a Windows program's ANSI arguments) as it
+// stands.
+std::string gbkText(const std::string& text) {
     std::u16string wide;
     return utf8ToWide(text, wide) ? wideToAnsi(wide) : text;
-}
-
-std::string utf8ToGbk(const std::string& utf8) {
-    std::u16string wide;
-    return utf8ToWide(utf8, wide) ? wideToAnsi(wide) : utf8;
 }
 
 }  // namespace
@@ -44,9 +36,9 @@ int runImport(const CommandLine& line, const Terminal& terminal) {
             return kUsageError;
         }
     }
-    options.city = commandLineText(option(line, "--city"));
-    options.author = commandLineText(option(line, "--author"));
-    options.memo = commandLineText(option(line, "--memo"));
+    options.city = gbkText(option(line, "--city"));
+    options.author = gbkText(option(line, "--author"));
+    options.memo = gbkText(option(line, "--memo"));
 
     RouteDatabase database;
     ImportReport report;
@@ -54,19 +46,11 @@ int runImport(const CommandLine& line, const Terminal& terminal) {
 
     std::string text;
     if (imported) {
-        std::vector<InputTextProblem> problems;
-        text = writeInputText(database, problems);
-        // The importer replaces what the format cannot hold, so these would be its own faults.
-        for (const InputTextProblem& problem : problems) {
-            terminal.err(formatMessage(cliTexts::kDumpProblem, {std::to_string(problem.line),
-                                                                problem.route, problem.what}));
-        }
-        if (line.has("--utf8")) {
-            text = wideToUtf8(ansiToWide(text));
-        }
+        // The importer replaces what the format cannot hold, so a problem would be its own fault.
+        text = inputTextFor(database, line.has("--utf8"), terminal);
     }
 
-    terminal.err(utf8ToGbk(report.text()));
+    terminal.err(gbkText(report.text()));
     int status = imported ? 0 : 1;
     TerminalLog log(terminal, TerminalLog::Stream::Error);
     const std::string reportPath = option(line, "--report");

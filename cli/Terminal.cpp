@@ -13,7 +13,7 @@ void Terminal::err(std::string_view gbkText) const {
 
 void Terminal::write(std::FILE* stream, std::string_view gbkText) const {
     if (encoding_ == TerminalEncoding::Utf8) {
-        const std::string utf8 = wideToUtf8(ansiToWide(gbkText));
+        const std::string utf8 = gbkToUtf8(gbkText);
         std::fwrite(utf8.data(), 1, utf8.size(), stream);
     } else {
         std::fwrite(gbkText.data(), 1, gbkText.size(), stream);
