@@ -21,7 +21,7 @@ std::string option(const CommandLine& line, const char* name) {
 // stands.
 std::string gbkText(const std::string& text) {
     std::u16string wide;
-    return utf8ToWide(text, wide) ? wideToAnsi(wide) : text;
+    return utf8ToWide(text, wide) ? utf16ToGbk(wide) : text;
 }
 
 }  // namespace

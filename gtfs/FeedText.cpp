@@ -66,7 +66,7 @@ std::string_view trimSpaces(std::string_view text) {
 }  // namespace
 
 std::string gbkToUtf8(std::string_view gbk) {
-    return wideToUtf8(ansiToWide(gbk));
+    return wideToUtf8(gbkToUtf16(gbk));
 }
 
 std::string feedTextToGbk(std::string_view utf8, TextRole role, const TextPlace& place,
