@@ -12,6 +12,8 @@ inline constexpr char kUsage[] =
     "  dump DIR               write the data files in DIR back as an input text file\n"
     "  check DIR              verify that the five data files in DIR agree\n"
     "  import FEED -o FILE    write a GTFS feed (zip or directory) as an input text file\n"
+    "  diff A B               列出两个版本（输入文本或数据文件夹）之间的改动\n"
+    "  rename SOURCE OLD NEW  把输入文本或数据文件夹中的站名OLD全部改为NEW\n"
     "\n"
     "options of convert:\n"
     "  --input-encoding gbk|utf-8   encoding of INPUT (default gbk)\n"
@@ -26,6 +28,13 @@ inline constexpr char kUsage[] =
     "  --author TEXT, --memo TEXT   the header's author and memo\n"
     "  --utf8                       write UTF-8 instead of GBK\n"
     "  --report FILE                write the report as JSON to FILE as well\n"
+    "\n"
+    "options of diff:\n"
+    "  --json FILE                  把改动另写成JSON文件FILE\n"
+    "                               （退出状态：0相同，1不同，2无法读取）\n"
+    "\n"
+    "options of rename:\n"
+    "  --dry-run                    只列出要改的线路，不修改文件\n"
     "\n"
     "options of every command:\n"
     "  --output-encoding gbk|utf-8  encoding of what is printed (default: the terminal's)\n"
@@ -55,5 +64,24 @@ inline constexpr char kDumpHeaderProblem[] = "warning: line %s: %s\n";
 inline constexpr char kCheckProblem[] = "%s:%s: %s\n";
 inline constexpr char kCheckSummary[] = "ok: %s stations, %s trips, %s lines\n";
 inline constexpr char kCheckFailed[] = "%s problems found\n";
+
+// rename: each line changed, filled with the file, the line number, the line's name and the
+// fields; for a data folder with the line's name and the fields.
+inline constexpr char kRenamedTextLine[] = "%s:%s: %s（%s）\n";
+inline constexpr char kRenamedRoute[] = "%s（%s）\n";
+inline constexpr char kRenameFieldSeparator[] = "、";
+// Filled with the new name.
+inline constexpr char kRenameMerges[] = "“%s”已经是车站：改名后两站合并为一站\n";
+// Filled with the old name, the new name and the number of lines.
+inline constexpr char kRenameDone[] = "已把“%s”改为“%s”，共%s条线路\n";
+inline constexpr char kRenameDryRun[] = "试运行：将把“%s”改为“%s”，共%s条线路；没有修改任何文件\n";
+// Filled with the source and the old name.
+inline constexpr char kRenameNoStation[] = "%s中没有站名“%s”，没有修改任何文件";
+inline constexpr char kRenameSameName[] = "新旧站名相同，没有可改的";
+// Filled with the new name and why it cannot be one.
+inline constexpr char kRenameBadName[] = "不能用“%s”作站名：%s";
+// Filled with the file and the encoding it was read in.
+inline constexpr char kRenameNotGbkText[] =
+    "%s是%s编码的文本：为了不改变文件的编码，rename只修改GBK文本，没有修改任何文件";
 
 }  // namespace cliTexts
