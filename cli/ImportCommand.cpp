@@ -16,10 +16,9 @@ std::string option(const CommandLine& line, const char* name) {
     return found == line.options.end() ? std::string() : found->second;
 }
 
-// A text in GBK: UTF-8 (the report, or an argument as a UTF-8 locale passes it) converted, a
-// character GBK lacks becoming "?"; anything else (a Windows program's ANSI arguments) as it
-// stands.
-std::string gbkText(const std::string& text) {
+// A command-line text in GBK: UTF-8 as a UTF-8 locale passes it, anything else (a Windows
+// program's ANSI arguments) as it stands.
+std::string commandLineText(const std::string& text) {
     std::u16string wide;
     return utf8ToWide(text, wide) ? utf16ToGbk(wide) : text;
 }
@@ -36,9 +35,9 @@ int runImport(const CommandLine& line, const Terminal& terminal) {
             return kUsageError;
         }
     }
-    options.city = gbkText(option(line, "--city"));
-    options.author = gbkText(option(line, "--author"));
-    options.memo = gbkText(option(line, "--memo"));
+    options.city = commandLineText(option(line, "--city"));
+    options.author = commandLineText(option(line, "--author"));
+    options.memo = commandLineText(option(line, "--memo"));
 
     RouteDatabase database;
     ImportReport report;
@@ -50,7 +49,7 @@ int runImport(const CommandLine& line, const Terminal& terminal) {
         text = inputTextFor(database, line.has("--utf8"), terminal);
     }
 
-    terminal.err(gbkText(report.text()));
+    terminal.errUtf8(report.text());
     int status = imported ? 0 : 1;
     TerminalLog log(terminal, TerminalLog::Stream::Error);
     const std::string reportPath = option(line, "--report");
