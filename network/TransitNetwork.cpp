@@ -65,14 +65,14 @@ int TransitNetwork::findStation(std::string_view name) const {
 std::vector<std::string> TransitNetwork::candidates(std::string_view name,
                                                     std::size_t limit) const {
     // Compared as UTF-16, so that no match starts inside a GBK character.
-    const std::u16string wanted = ansiToWide(foldStationName(name));
+    const std::u16string wanted = gbkToUtf16(foldStationName(name));
     std::vector<std::string> alike;
     std::vector<std::string> containing;
     if (wanted.empty()) {
         return alike;
     }
     for (const std::string& station : names_) {
-        const std::u16string folded = ansiToWide(foldStationName(station));
+        const std::u16string folded = gbkToUtf16(foldStationName(station));
         if (folded == wanted) {
             alike.push_back(station);
         } else if (folded.find(wanted) != std::u16string::npos) {
