@@ -12,6 +12,9 @@ void Terminal::err(std::string_view gbkText) const {
 }
 
 void Terminal::write(std::FILE* stream, std::string_view gbkText) const {
+    if (writeToConsole(stream, gbkText)) {
+        return;
+    }
     if (encoding_ == TerminalEncoding::Utf8) {
         const std::string utf8 = wideToUtf8(ansiToWide(gbkText));
         std::fwrite(utf8.data(), 1, utf8.size(), stream);
