@@ -13,6 +13,8 @@ inline constexpr char kUsage[] =
     "  dump 目录                   把目录中的数据文件写回成输入文本文件\n"
     "  check 目录                  检查目录中的五个数据文件是否互相一致\n"
     "  import 数据源 -o 文件       把GTFS数据(zip文件或目录)写成输入文本文件\n"
+    "  diff 甲 乙                  列出两个版本（输入文本或数据文件夹）之间的改动\n"
+    "  rename 来源 旧站名 新站名   把输入文本或数据文件夹中的站名全部改为新站名\n"
     "\n"
     "convert的选项:\n"
     "  --input-encoding gbk|utf-8   输入文件的编码。不指定时自动识别记事本保存的\n"
@@ -28,6 +30,13 @@ inline constexpr char kUsage[] =
     "  --author 文字, --memo 文字   文件头里的作者和其他信息\n"
     "  --utf8                       写成UTF-8，而不是GBK\n"
     "  --report 文件                同时把报告以JSON格式写入文件\n"
+    "\n"
+    "diff的选项:\n"
+    "  --json 文件                  把改动另写成JSON文件\n"
+    "                               （退出状态：0相同，1不同，2无法读取）\n"
+    "\n"
+    "rename的选项:\n"
+    "  --dry-run                    只列出要改的线路，不修改文件\n"
     "\n"
     "所有命令的选项:\n"
     "  --output-encoding gbk|utf-8  显示信息的编码(默认: 终端的编码)\n"
@@ -46,6 +55,8 @@ inline constexpr char kMissingValue[] = "选项缺少值: ";
 inline constexpr char kBadEncoding[] = "编码只能是gbk或utf-8: ";
 inline constexpr char kWrongArguments[] = "参数个数不对: ";
 inline constexpr char kImportNeedsOutput[] = "import需要用-o指定输出文件";
+// Filled with the path of a source that is neither an input text nor a data folder.
+inline constexpr char kSourceNotFound[] = "找不到%s：它既不是输入文本，也不是数据文件夹";
 inline constexpr char kSeeHelp[] = "用法见velorin-cli --help";
 inline constexpr char kBadDate[] = "--date的值应该是YYYYMMDD格式的日期: ";
 
@@ -56,5 +67,24 @@ inline constexpr char kDumpHeaderProblem[] = "[警告]:\t第%s行: %s\n";
 inline constexpr char kCheckProblem[] = "%s:%s: %s\n";
 inline constexpr char kCheckSummary[] = "检查通过: %s个车站，%s个车次，%s条线路\n";
 inline constexpr char kCheckFailed[] = "发现%s个问题\n";
+
+// rename: each line changed, filled with the file, the line number, the line's name and the
+// fields; for a data folder with the line's name and the fields.
+inline constexpr char kRenamedTextLine[] = "%s:%s: %s（%s）\n";
+inline constexpr char kRenamedRoute[] = "%s（%s）\n";
+inline constexpr char kRenameFieldSeparator[] = "、";
+// Filled with the new name.
+inline constexpr char kRenameMerges[] = "“%s”已经是车站：改名后两站合并为一站\n";
+// Filled with the old name, the new name and the number of lines.
+inline constexpr char kRenameDone[] = "已把“%s”改为“%s”，共%s条线路\n";
+inline constexpr char kRenameDryRun[] = "试运行：将把“%s”改为“%s”，共%s条线路；没有修改任何文件\n";
+// Filled with the source and the old name.
+inline constexpr char kRenameNoStation[] = "%s中没有站名“%s”，没有修改任何文件";
+inline constexpr char kRenameSameName[] = "新旧站名相同，没有可改的";
+// Filled with the new name and why it cannot be one.
+inline constexpr char kRenameBadName[] = "不能用“%s”作站名：%s";
+// Filled with the file and the encoding it was read in.
+inline constexpr char kRenameNotGbkText[] =
+    "%s是%s编码的文本：为了不改变文件的编码，rename只修改GBK文本，没有修改任何文件";
 
 }  // namespace cliTexts

@@ -6,9 +6,11 @@
 #include "cli/CliTexts.h"
 #include "cli/CommandLine.h"
 #include "cli/ConvertCommand.h"
+#include "cli/DiffCommand.h"
 #include "cli/DumpCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/LargePageHeap.h"
+#include "cli/RenameCommand.h"
 #include "cli/Terminal.h"
 #include "res/Version.h"
 
@@ -32,8 +34,8 @@ int main(int argc, char** argv) {
     const CommandLine line =
         CommandLine::parse(argc, argv,
                            {"--input-encoding", "--output-encoding", "-o", "--date", "--city",
-                            "--author", "--memo", "--report"},
-                           {"--utf8"});
+                            "--author", "--memo", "--report", "--json"},
+                           {"--utf8", "--dry-run"});
 
     const auto output = line.options.find("--output-encoding");
     if (output != line.options.end()) {
@@ -65,6 +67,12 @@ int main(int argc, char** argv) {
             return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
         }
     }
+    if (line.has("--json") && line.command != "diff") {
+        return usageError(terminal, cliTexts::kUnknownOption + std::string("--json"));
+    }
+    if (line.has("--dry-run") && line.command != "rename") {
+        return usageError(terminal, cliTexts::kUnknownOption + std::string("--dry-run"));
+    }
     if (line.command == "convert") {
         const auto input = line.options.find("--input-encoding");
         if (input != line.options.end() && !validEncoding(input->second)) {
@@ -90,6 +98,12 @@ int main(int argc, char** argv) {
             return usageError(terminal, cliTexts::kImportNeedsOutput);
         }
         return runImport(line, terminal);
+    }
+    if (line.command == "diff" || line.command == "rename") {
+        if (line.arguments.size() != (line.command == "diff" ? 2u : 3u)) {
+            return usageError(terminal, cliTexts::kWrongArguments + line.command);
+        }
+        return line.command == "diff" ? runDiff(line, terminal) : runRename(line, terminal);
     }
     return usageError(terminal, cliTexts::kUnknownCommand + line.command);
 }

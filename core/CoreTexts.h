@@ -23,9 +23,11 @@ inline constexpr char kEncodingUtf8[] = "UTF-8";
 inline constexpr char kEncodingUtf16Le[] = "UTF-16 LE";
 inline constexpr char kEncodingUtf16Be[] = "UTF-16 BE";
 inline constexpr char kEncodingRead[] = "输入文件按%s编码读取，已转换为GBK";
-inline constexpr char kNotUtf8[] = "输入文件第%s行不是有效的UTF-8文本，没有转换";
-inline constexpr char kNotUtf16[] = "输入文件第%s行不是完整的UTF-16文本，没有转换";
-inline constexpr char kNotInGbk[] = "输入文件第%s行有GBK无法表示的字符U+%s，没有转换";
+inline constexpr char kNotUtf8[] = "第%s行不是有效的UTF-8文本";
+inline constexpr char kNotUtf16[] = "第%s行不是完整的UTF-16文本";
+inline constexpr char kNotInGbk[] = "第%s行有GBK无法表示的字符U+%s";
+// Filled with one of the three above.
+inline constexpr char kInputNotRead[] = "输入文件%s，没有转换";
 // The input holds no data line: nothing is written, so a wrong file never empties a database.
 inline constexpr char kNoRoutes[] =
     "输入文件里没有线路数据([datasection]之后没有数据行)，没有写入任何文件";

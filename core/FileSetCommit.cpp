@@ -18,7 +18,8 @@ FileSetCommit::FileSetCommit(std::string directory, FileSystem& fileSystem, LogS
       log_(log) {}
 
 FileSetCommit::~FileSetCommit() {
-    if (!committed_) {
+    // Staged files that a kept journal lists are part of the save recovery finishes.
+    if (!committed_ && !journalKept_) {
         for (const Entry& entry : entries_) {
             fileSystem_.removeFile(entry.stagedPath);
         }
@@ -42,8 +43,7 @@ bool FileSetCommit::stage(const char* name, std::string bytes) {
     const auto policy = bytes.size() >= kChecksumAsideBytes
                             ? std::launch::async | std::launch::deferred
                             : std::launch::deferred;
-    entry.checksum =
-        std::async(policy, [bytes = std::move(bytes)] { return fileChecksum(bytes); });
+    entry.checksum = std::async(policy, [bytes = std::move(bytes)] { return fileChecksum(bytes); });
     entries_.push_back(std::move(entry));
     return true;
 }
@@ -105,20 +105,43 @@ bool FileSetCommit::moveIntoPlace(Entry& entry) {
 }
 
 // Moves every new file back to its staged name and every previous file back into place, in
-// reverse order, then removes the journal: the directory holds the previous set again.
+// reverse order, then removes the journal: the directory holds the previous set again. When a
+// move back fails the journal stays, since every file it lists is still whole under its staged
+// or final name, and the next use of the directory finishes the save.
 void FileSetCommit::undo() {
+    bool movedBack = true;
     for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) {
         if (entry->movedIn) {
-            fileSystem_.moveFile(entry->finalPath, entry->stagedPath);
+            if (!moveBack(entry->finalPath, entry->stagedPath)) {
+                // The previous file must not take the place of a new file the journal lists.
+                movedBack = false;
+                continue;
+            }
             entry->movedIn = false;
         }
         if (entry->hadPrevious) {
-            fileSystem_.moveFile(entry->previousPath, entry->finalPath);
+            if (!moveBack(entry->previousPath, entry->finalPath)) {
+                movedBack = false;
+                continue;
+            }
             entry->hadPrevious = false;
         }
     }
     fileSystem_.syncDirectory(directory_);
+    if (!movedBack) {
+        journalKept_ = true;
+        return;
+    }
     fileSystem_.removeFile(journalPath_);
+}
+
+bool FileSetCommit::moveBack(const std::string& from, const std::string& to) {
+    if (fileSystem_.moveFile(from, to)) {
+        return true;
+    }
+    log_.log(LogLevel::Error,
+             formatMessage(coreTexts::kCannotReplaceFile, {to, fileSystem_.lastError()}).c_str());
+    return false;
 }
 
 // After the save is complete the previous files are leftovers; one that stays is removed by

@@ -21,7 +21,8 @@
 // before the next begins, so recovery can always undo the first state and finish the second.
 //
 // A failure before the journal is removed undoes every step, so the previous files stay;
-// each failure is logged with the file's name.
+// each failure is logged with the file's name. Should a step fail to be undone, the journal
+// stays and the next use of the directory finishes the save.
 class FileSetCommit {
 public:
     FileSetCommit(std::string directory, FileSystem& fileSystem, LogSink& log);
@@ -45,6 +46,7 @@ private:
 
     bool moveIntoPlace(Entry& entry);
     void undo();
+    bool moveBack(const std::string& from, const std::string& to);
     void removePrevious();
     bool fail(const char* format, const std::string& path);
 
@@ -55,4 +57,5 @@ private:
     std::vector<Entry> entries_;
     SaveJournal journal_;
     bool committed_ = false;
+    bool journalKept_ = false;  // a move back failed: recovery finishes the save
 };

@@ -5,6 +5,7 @@
 #include "core/FileSystem.h"
 #include "core/InputDecoding.h"
 #include "core/InputFormat.h"
+#include "core/InputHeader.h"
 #include "core/InputLines.h"
 #include "core/MessageFormat.h"
 #include "core/RouteDatabase.h"
@@ -48,7 +49,8 @@ bool beginsMarkerLine(std::string_view line) {
     return !line.empty() && line.front() == '[';
 }
 
-// Reads the header part; false when the text ended inside it.
+}  // namespace
+
 bool readHeaderPart(InputLines& lines, DatabaseHeader& header) {
     std::string_view line;
     while (true) {
@@ -76,6 +78,8 @@ bool readHeaderPart(InputLines& lines, DatabaseHeader& header) {
         }
     }
 }
+
+namespace {
 
 // The fields of one route line, as views into the line.
 struct LineFields {
@@ -219,7 +223,7 @@ bool RouteDatabase::readInput(const std::string& path, std::string& content) {
     }
     DecodedInput decoded;
     if (!decodeInputText(content, encoding, decoded)) {
-        log(LogLevel::Error, decoded.problem);
+        log(LogLevel::Error, formatMessage(coreTexts::kInputNotRead, {decoded.problem}));
         return false;
     }
     log(LogLevel::Info, formatMessage(coreTexts::kEncodingRead, {decoded.encodingRead}));

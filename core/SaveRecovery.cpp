@@ -71,9 +71,9 @@ private:
         return true;
     }
 
-    // Without a complete journal the data file names hold one whole set, unless a save of
-    // an earlier version was interrupted after moving previous files aside: its staged files
-    // then remain too, and the previous files go back.
+    // Without a complete journal the data file names hold one whole set. Previous files
+    // beside staged ones break that rule, so the names are not trusted and the previous
+    // files go back.
     bool undo(bool journalFound) {
         bool anyStaged = false;
         for (const char* name : dataFiles::kAll) {

@@ -6,8 +6,8 @@
 namespace fieldNames {
 
 inline constexpr const char* kDataLine[] = {
-    "name",     "start",         "start_first", "start_last", "terminal", "terminal_first",
-    "terminal_last", "type",     "up",          "down",       "extra"};
+    "name",          "start", "start_first", "start_last", "terminal", "terminal_first",
+    "terminal_last", "type",  "up",          "down",       "extra"};
 inline constexpr int kDataLineFieldCount = 11;
 
 inline constexpr const char* kName = kDataLine[0];

@@ -16,8 +16,8 @@ bool FaultyFileSystem::next(const std::string& description) {
         return false;
     }
     const int number = ++attempts_;
-    if ((fault_ == Fault::CrashAfter && number == operation_ + 1) ||
-        (fault_ == Fault::FailAt && number == operation_)) {
+    if ((fault_ == Fault::CrashAfter && chosen_.count(number - 1) > 0) ||
+        (fault_ == Fault::FailAt && chosen_.count(number) > 0)) {
         dead_ = fault_ == Fault::CrashAfter;
         injected_ = true;
         if (dead_) {

@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/FileSystem.h"
@@ -10,14 +11,17 @@
 // Passes every file operation on to the real file system, and counts those that change the
 // disk. At the chosen one it either stops dead, as a power cut would (a write gets half its
 // bytes to the disk, so does every file written and not yet flushed, and nothing after it
-// happens), or fails once with an I/O error (a write leaves half its bytes) while the others
-// go on working.
+// happens), or fails with an I/O error (a write leaves half its bytes) while the others go on
+// working; failures can be chosen at several operations.
 class FaultyFileSystem final : public FileSystem {
 public:
     enum class Fault { None, CrashAfter, FailAt };
 
     explicit FaultyFileSystem(Fault fault = Fault::None, int operation = 0)
-        : fault_(fault), operation_(operation) {}
+        : fault_(fault), chosen_{operation} {}
+    // Fails at each of the operations numbered (from 1).
+    explicit FaultyFileSystem(std::set<int> failing)
+        : fault_(Fault::FailAt), chosen_(std::move(failing)) {}
 
     // The changing operations passed on, each as its kind and path ("move a -> b").
     const std::vector<std::string>& operations() const { return operations_; }
@@ -40,7 +44,7 @@ private:
     void loseUnflushed();
 
     Fault fault_;
-    int operation_;
+    std::set<int> chosen_;
     int attempts_ = 0;
     bool dead_ = false;
     bool injected_ = false;

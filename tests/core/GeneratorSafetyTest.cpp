@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,8 +10,6 @@
 #include "core/CoreTexts.h"
 #include "core/DataFiles.h"
 #include "core/RouteDatabase.h"
-#include "core/SaveRecovery.h"
-#include "tests/core/FaultyFileSystem.h"
 #include "tests/core/GeneratorFixture.h"
 #include "tests/support/TestSupport.h"
 
@@ -208,115 +205,6 @@ TEST_F(WriteFailureTest, SuccessfulRunAfterAFailureReplacesAllFiles) {
     EXPECT_TRUE(finished());
     EXPECT_NE(after.stationIndex, before.stationIndex);
     EXPECT_EQ(listDirectory(dir.path()), (Texts{"readme.txt", "s.d", "s.i", "t.d", "t.i"}));
-}
-
-// Every save stopped dead or failing at each of its file operations in turn, into an empty
-// directory and over a database.
-class InterruptedSaveTest : public WriteFailureTest {
-protected:
-    void SetUp() override {
-        WriteFailureTest::SetUp();
-        // Lines enough for an s.d and a t.d of over 64 KB, whose checksums are worked out
-        // beside the writing.
-        std::string stations;
-        for (int i = 0; i < 400; ++i) {
-            stations += "S" + std::to_string(i) + "-";
-        }
-        for (int i = 0; i < 90; ++i) {
-            add(makeRoute("L" + std::to_string(i), stations));
-        }
-        copyFiles(dir.path(), previousDir.path());
-        db.generate(newDir.path());
-        after = DataFileSet::readFrom(newDir.path());
-    }
-
-    // The directory as it was before the save: the previous database or nothing.
-    void reset(bool overPrevious) {
-        std::filesystem::remove_all(dir.path());
-        std::filesystem::create_directory(dir.path());
-        if (overPrevious) {
-            copyFiles(previousDir.path(), dir.path());
-        }
-    }
-
-    static void copyFiles(const std::string& from, const std::string& to) {
-        for (const auto& file : std::filesystem::directory_iterator(from)) {
-            std::filesystem::copy_file(file.path(), to / file.path().filename());
-        }
-    }
-
-    std::vector<std::string> save(FaultyFileSystem fileSystem) {
-        log.entries.clear();
-        db.fileSystem = &fileSystem;
-        db.generate(dir.path());
-        db.fileSystem = &realFileSystem();
-        return fileSystem.operations();
-    }
-
-    bool holdsOnly(const DataFileSet& files) const {
-        return DataFileSet::readFrom(dir.path()) == files && listDirectory(dir.path()) == kFive;
-    }
-    bool holdsPrevious(bool overPrevious) const {
-        return overPrevious ? holdsOnly(before) : listDirectory(dir.path()).empty();
-    }
-
-    const Texts kFive{"readme.txt", "s.d", "s.i", "t.d", "t.i"};
-    TempDir previousDir, newDir;
-    DataFileSet after;
-};
-
-TEST_F(InterruptedSaveTest, RecoveryAfterACrashAtAnyPointGivesThePreviousOrTheNewFiles) {
-    for (const bool overPrevious : {false, true}) {
-        SCOPED_TRACE(overPrevious ? "over a database" : "into an empty directory");
-        reset(overPrevious);
-        const int total = static_cast<int>(save(FaultyFileSystem()).size());
-        bool newSeen = false;
-        for (int crashAfter = 0; crashAfter <= total; ++crashAfter) {
-            SCOPED_TRACE(crashAfter);
-            reset(overPrevious);
-            save(FaultyFileSystem(FaultyFileSystem::Fault::CrashAfter, crashAfter));
-            log.entries.clear();
-            ASSERT_TRUE(recoverInterruptedSave(dir.path(), realFileSystem(), log));
-            // Every stop before the end leaves something behind, and recovery says so once.
-            EXPECT_EQ(log.entries.size(), crashAfter < total ? 1u : 0u);
-            EXPECT_FALSE(log.hasLevel(LogLevel::Error));
-            const bool isNew = holdsOnly(after);
-            EXPECT_TRUE(isNew || holdsPrevious(overPrevious));
-            EXPECT_FALSE(newSeen && !isNew) << "the previous files came back";
-            newSeen = newSeen || isNew;
-        }
-        EXPECT_TRUE(newSeen);
-    }
-}
-
-TEST_F(InterruptedSaveTest, FailureOfAnyOperationBeforeTheEndKeepsThePreviousFiles) {
-    for (const bool overPrevious : {false, true}) {
-        SCOPED_TRACE(overPrevious ? "over a database" : "into an empty directory");
-        reset(overPrevious);
-        const std::vector<std::string> operations = save(FaultyFileSystem());
-        const std::string journalRemoval =
-            "remove " + dataFiles::pathIn(dir.path(), dataFiles::kSaveJournal);
-        const auto end = std::find(operations.begin(), operations.end(), journalRemoval);
-        ASSERT_NE(end, operations.end());
-        const int completedAt = static_cast<int>(end - operations.begin()) + 1;
-        for (int failing = 1; failing <= static_cast<int>(operations.size()); ++failing) {
-            SCOPED_TRACE(operations[failing - 1]);
-            reset(overPrevious);
-            save(FaultyFileSystem(FaultyFileSystem::Fault::FailAt, failing));
-            if (failing <= completedAt) {
-                EXPECT_TRUE(log.contains(LogLevel::Error, coreTexts::kFilesUnchanged));
-                EXPECT_FALSE(finished());
-                EXPECT_TRUE(holdsPrevious(overPrevious));
-            } else {
-                // Only a previous file could not be removed: the save is complete, and the
-                // next use of the directory removes the leftover.
-                EXPECT_TRUE(finished());
-                EXPECT_TRUE(log.hasLevel(LogLevel::Warning));
-                EXPECT_TRUE(recoverInterruptedSave(dir.path(), realFileSystem(), log));
-                EXPECT_TRUE(holdsOnly(after));
-            }
-        }
-    }
 }
 
 TEST_F(GeneratorSafetyTest, MissingParentDirectoryIsReported) {

@@ -1,6 +1,6 @@
-#include "network/StationNameFolding.h"
-
 #include <gtest/gtest.h>
+
+#include "network/StationNameFolding.h"
 
 TEST(StationNameFolding, SpellingsThatLookAlikeFoldTogether) {
     struct Case {
