@@ -49,12 +49,15 @@ inline constexpr char kUsage[] =
 
 inline constexpr char kVersionPrefix[] = "velorin-cli ";
 inline constexpr char kErrorPrefix[] = "velorin-cli: ";
+inline constexpr char kOutOfMemory[] = "内存不足，命令已停止";
 inline constexpr char kUnknownCommand[] = "未知的命令: ";
 inline constexpr char kUnknownOption[] = "未知的选项: ";
 inline constexpr char kMissingValue[] = "选项缺少值: ";
 inline constexpr char kBadEncoding[] = "编码只能是gbk或utf-8: ";
 inline constexpr char kWrongArguments[] = "参数个数不对: ";
 inline constexpr char kImportNeedsOutput[] = "import需要用-o指定输出文件";
+inline constexpr char kOutputIsInput[] = "“%s”是要导入的数据本身（或其中的文件），不能写在它上面";
+inline constexpr char kReportIsOutput[] = "--report 与 -o 是同一个文件“%s”";
 // Filled with the path of a source that is neither an input text nor a data folder.
 inline constexpr char kSourceNotFound[] = "找不到%s：它既不是输入文本，也不是数据文件夹";
 inline constexpr char kSeeHelp[] = "用法见velorin-cli --help";

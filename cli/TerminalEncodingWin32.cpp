@@ -20,7 +20,7 @@ bool writeToConsole(std::FILE* stream, std::string_view gbkText) {
         return false;
     }
     std::fflush(stream);
-    const std::u16string wide = ansiToWide(gbkText);
+    const std::u16string wide = gbkToUtf16(gbkText);
     std::u16string_view text = wide;
     while (!text.empty()) {
         DWORD written = 0;
