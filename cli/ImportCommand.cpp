@@ -6,6 +6,7 @@
 #include "cli/InputTextOutput.h"
 #include "cli/OutputFile.h"
 #include "cli/TerminalLog.h"
+#include "core/MessageFormat.h"
 #include "core/TextConversion.h"
 #include "gtfs/FeedImport.h"
 #include "gtfs/GtfsTexts.h"
