@@ -4,8 +4,8 @@
 #include <map>
 
 #include "core/TextConversion.h"
+#include "gtfs/CsvTable.h"
 #include "gtfs/FeedImport.h"
-#include "gtfs/FeedTable.h"
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
 #include "tests/gtfs/ZipBuilder.h"
