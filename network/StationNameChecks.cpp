@@ -231,7 +231,7 @@ void checkCloseNames(const std::vector<LintedRoute>& routes, std::vector<Station
     std::vector<std::u16string> wide;
     wide.reserve(stations.size());
     for (StationId id = 0; id < stations.size(); ++id) {
-        wide.push_back(ansiToWide(folded[id]));
+        wide.push_back(gbkToUtf16(folded[id]));
     }
     std::vector<bool> neighboursSorted(stations.size(), false);
     for (const auto& [a, b] : closePairs(wide)) {

@@ -12,7 +12,7 @@ constexpr char16_t kIdeographicSpace = u'\u3000';
 
 std::string foldStationName(std::string_view gbkName) {
     std::u16string folded;
-    for (char16_t unit : ansiToWide(gbkName)) {
+    for (char16_t unit : gbkToUtf16(gbkName)) {
         if (unit == u' ' || unit == u'\t' || unit == kIdeographicSpace) {
             continue;
         }
@@ -21,5 +21,5 @@ std::string foldStationName(std::string_view gbkName) {
         }
         folded.push_back(unit);
     }
-    return wideToAnsi(folded);
+    return utf16ToGbk(folded);
 }
