@@ -11,7 +11,7 @@
 #include "core/TextConversion.h"
 #include "network/FieldNames.h"
 #include "network/Lint.h"
-#include "network/LintedRoute.h"
+#include "network/LintChecks.h"
 #include "network/NetworkTexts.h"
 
 namespace {
@@ -233,15 +233,16 @@ std::vector<LintNotice> lintInputText(const std::string& path, std::string_view 
                             {});
             }
             splitStations(downText, route.down);
-            route.downTyped = !route.down.empty() && route.down != route.up;
             if ((downText == kDownReversed && route.down.size() < 2) || route.down == route.up) {
                 route.down.assign(route.up.rbegin(), route.up.rend());
-                route.downTyped = false;
             }
             if (downText == kDownNone || downText.empty()) {
                 route.down.clear();
             }
-            if (route.downTyped && hasEmptyStation(downText)) {
+            route.ownDownList =
+                !route.down.empty() && !std::equal(route.down.begin(), route.down.end(),
+                                                   route.up.rbegin(), route.up.rend());
+            if (!route.down.empty() && hasEmptyStation(downText)) {
                 notices.add(LintSeverity::Warning, "empty_station", route, kDirectionDown,
                             fieldNames::kDown,
                             formatMessage(networkTexts::kEmptyStation, {downText}), {});
@@ -249,7 +250,6 @@ std::vector<LintNotice> lintInputText(const std::string& path, std::string_view 
             routes.push_back(std::move(route));
         }
     }
-    checkRoutes(routes, notices);
-    checkStationNames(routes, notices);
+    checkNetwork(routes, notices);
     return notices.take();
 }

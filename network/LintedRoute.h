@@ -18,7 +18,7 @@ struct LintedRoute {
     std::string_view start, startFirst, startLast;
     std::string_view terminal, terminalFirst, terminalLast;
     std::vector<std::string_view> up, down;
-    bool downTyped = false;  // the down list was given, not taken as the up list reversed
+    bool ownDownList = false;  // the down list is not the up list reversed
 };
 
 inline constexpr char kDirectionUp[] = "up";
@@ -68,8 +68,3 @@ private:
     std::string file_;
     std::vector<std::pair<std::size_t, LintNotice>> placed_;
 };
-
-// The checks of each route on its own and of names used twice.
-void checkRoutes(const std::vector<LintedRoute>& routes, LintNotices& notices);
-// The station names of all routes together: one station typed two ways, or two close names.
-void checkStationNames(const std::vector<LintedRoute>& routes, LintNotices& notices);
