@@ -9,6 +9,7 @@
 #include "cli/DumpCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/LargePageHeap.h"
+#include "cli/LintCommand.h"
 #include "cli/Terminal.h"
 #include "res/Version.h"
 
@@ -29,11 +30,11 @@ int usageError(const Terminal& terminal, const std::string& problem) {
 
 int main(int argc, char** argv) {
     Terminal terminal(detectTerminalEncoding());
-    const CommandLine line =
-        CommandLine::parse(argc, argv,
-                           {"--input-encoding", "--output-encoding", "-o", "--date", "--city",
-                            "--author", "--memo", "--report"},
-                           {"--utf8"});
+    const CommandLine line = CommandLine::parse(
+        argc, argv,
+        {"--input-encoding", "--output-encoding", "-o", "--date", "--city", "--author", "--memo",
+         "--report", "--json", "--accept", "--write-accept"},
+        {"--utf8"});
 
     const auto output = line.options.find("--output-encoding");
     if (output != line.options.end()) {
@@ -64,6 +65,17 @@ int main(int argc, char** argv) {
         if (line.has(option) && line.command != "import") {
             return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
         }
+    }
+    for (const char* option : {"--json", "--accept", "--write-accept"}) {
+        if (line.has(option) && line.command != "lint") {
+            return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
+        }
+    }
+    if (line.command == "lint") {
+        if (line.arguments.size() != 1) {
+            return usageError(terminal, cliTexts::kWrongArguments + line.command);
+        }
+        return runLint(line, terminal);
     }
     if (line.command == "convert") {
         const auto input = line.options.find("--input-encoding");

@@ -44,11 +44,19 @@ public:
         placed_.push_back({route.line != 0 ? route.line : route.position, std::move(notice)});
     }
 
-    // A notice on a line of the text that is no route (a header line, a broken data line).
-    void addAtLine(LintSeverity severity, const char* kind, std::size_t line, const char* field,
-                   std::string detail, std::vector<std::string> names) {
-        LintNotice notice{severity,        kind,          file_, line,
-                          std::string(),   std::string(), field, std::move(detail),
+    // A notice on a line of the text that makes no route: a header line (routeName empty) or a
+    // data line the checks cannot take as a route.
+    void addAtLine(LintSeverity severity, const char* kind, std::size_t line,
+                   std::string_view routeName, const char* field, std::string detail,
+                   std::vector<std::string> names) {
+        LintNotice notice{severity,
+                          kind,
+                          file_,
+                          line,
+                          std::string(routeName),
+                          std::string(),
+                          field,
+                          std::move(detail),
                           std::move(names)};
         placed_.push_back({line, std::move(notice)});
     }
