@@ -10,9 +10,8 @@ namespace {
 
 // Converts an input after decoding it to GBK; a file that cannot be read goes to the ordinary
 // conversion, which reports it.
-bool convertDecoded(RouteDatabase& database, const std::string& path,
-                    const std::string& outputDir, InputEncoding encoding,
-                    const Terminal& terminal) {
+bool convertDecoded(RouteDatabase& database, const std::string& path, const std::string& outputDir,
+                    InputEncoding encoding, const Terminal& terminal) {
     std::string bytes;
     if (!database.fileSystem->readFile(path, bytes)) {
         return database.convert(path, outputDir);

@@ -27,11 +27,6 @@ std::string commandLineText(const std::string& text) {
     return utf8ToWide(text, wide) ? wideToAnsi(wide) : text;
 }
 
-std::string utf8ToGbk(const std::string& utf8) {
-    std::u16string wide;
-    return utf8ToWide(utf8, wide) ? wideToAnsi(wide) : utf8;
-}
-
 }  // namespace
 
 int runImport(const CommandLine& line, const Terminal& terminal) {
@@ -66,7 +61,7 @@ int runImport(const CommandLine& line, const Terminal& terminal) {
         }
     }
 
-    terminal.err(utf8ToGbk(report.text()));
+    terminal.errUtf8(report.text());
     int status = imported ? 0 : 1;
     TerminalLog log(terminal, TerminalLog::Stream::Error);
     const std::string reportPath = option(line, "--report");

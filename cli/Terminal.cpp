@@ -11,6 +11,38 @@ void Terminal::err(std::string_view gbkText) const {
     write(stderr, gbkText);
 }
 
+void Terminal::errUtf8(std::string_view utf8Text) const {
+    std::fflush(stdout);
+    if (encoding_ == TerminalEncoding::Utf8) {
+        std::fwrite(utf8Text.data(), 1, utf8Text.size(), stderr);
+        return;
+    }
+    std::u16string wide;
+    if (!utf8ToWide(utf8Text, wide)) {
+        std::fwrite(utf8Text.data(), 1, utf8Text.size(), stderr);
+        return;
+    }
+    std::string gbk;
+    std::size_t bad = 0;
+    std::u16string_view rest = wide;
+    std::string piece;
+    while (!wideToAnsiExact(rest, piece, bad)) {
+        gbk += wideToAnsi(rest.substr(0, bad));
+        char32_t point = rest[bad];
+        std::size_t units = 1;
+        if (point >= 0xD800 && point < 0xDC00 && bad + 1 < rest.size()) {
+            point = 0x10000 + ((point - 0xD800) << 10) + (rest[bad + 1] - 0xDC00);
+            units = 2;
+        }
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(point));
+        gbk += code;
+        rest.remove_prefix(bad + units);
+    }
+    gbk += piece;
+    std::fwrite(gbk.data(), 1, gbk.size(), stderr);
+}
+
 void Terminal::write(std::FILE* stream, std::string_view gbkText) const {
     if (encoding_ == TerminalEncoding::Utf8) {
         const std::string utf8 = wideToUtf8(ansiToWide(gbkText));

@@ -18,6 +18,9 @@ public:
     void setEncoding(TerminalEncoding encoding) { encoding_ = encoding; }
     void out(std::string_view gbkText) const;
     void err(std::string_view gbkText) const;
+    // A UTF-8 text on standard error: as it is in a UTF-8 terminal; in a GBK one, each
+    // character GBK lacks is shown as U+XXXX rather than lost as "?".
+    void errUtf8(std::string_view utf8Text) const;
 
 private:
     void write(std::FILE* stream, std::string_view gbkText) const;

@@ -6,10 +6,12 @@
 #include "cli/CliTexts.h"
 #include "cli/CommandLine.h"
 #include "cli/ConvertCommand.h"
+#include "cli/DiffCommand.h"
 #include "cli/DumpCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/LargePageHeap.h"
 #include "cli/LintCommand.h"
+#include "cli/RenameCommand.h"
 #include "cli/Terminal.h"
 #include "res/Version.h"
 
@@ -34,7 +36,7 @@ int main(int argc, char** argv) {
         argc, argv,
         {"--input-encoding", "--output-encoding", "-o", "--date", "--city", "--author", "--memo",
          "--report", "--json", "--accept", "--write-accept"},
-        {"--utf8"});
+        {"--utf8", "--dry-run"});
 
     const auto output = line.options.find("--output-encoding");
     if (output != line.options.end()) {
@@ -66,7 +68,13 @@ int main(int argc, char** argv) {
             return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
         }
     }
-    for (const char* option : {"--json", "--accept", "--write-accept"}) {
+    if (line.has("--json") && line.command != "diff" && line.command != "lint") {
+        return usageError(terminal, cliTexts::kUnknownOption + std::string("--json"));
+    }
+    if (line.has("--dry-run") && line.command != "rename") {
+        return usageError(terminal, cliTexts::kUnknownOption + std::string("--dry-run"));
+    }
+    for (const char* option : {"--accept", "--write-accept"}) {
         if (line.has(option) && line.command != "lint") {
             return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
         }
@@ -102,6 +110,12 @@ int main(int argc, char** argv) {
             return usageError(terminal, cliTexts::kImportNeedsOutput);
         }
         return runImport(line, terminal);
+    }
+    if (line.command == "diff" || line.command == "rename") {
+        if (line.arguments.size() != (line.command == "diff" ? 2u : 3u)) {
+            return usageError(terminal, cliTexts::kWrongArguments + line.command);
+        }
+        return line.command == "diff" ? runDiff(line, terminal) : runRename(line, terminal);
     }
     return usageError(terminal, cliTexts::kUnknownCommand + line.command);
 }

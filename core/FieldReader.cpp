@@ -47,7 +47,8 @@ void splitStations(std::string_view field, std::vector<std::string_view>& list) 
     const __m128i dash = _mm_set1_epi8('-');
     for (; i + 16 <= field.size(); i += 16) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
-        for (unsigned dashes = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, dash)));
+        for (unsigned dashes =
+                 static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, dash)));
              dashes != 0; dashes &= dashes - 1) {
             endPiece(i + static_cast<std::size_t>(__builtin_ctz(dashes)));
         }

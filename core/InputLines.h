@@ -23,6 +23,10 @@ public:
     // the C string functions that handle it would see it.
     bool next(std::string_view& piece);
 
+    // Where the next piece starts, counted in the text as read (CRs before LFs taken out);
+    // a writer that keeps the file's bytes maps it back.
+    std::size_t offset() const { return position_; }
+
 private:
     std::string withoutCarriageReturns_;
     std::string_view text_;

@@ -4,6 +4,7 @@
 #include "core/FieldReader.h"
 #include "core/FileSystem.h"
 #include "core/InputFormat.h"
+#include "core/InputHeader.h"
 #include "core/InputLines.h"
 #include "core/MessageFormat.h"
 #include "core/RouteDatabase.h"
@@ -47,7 +48,8 @@ bool beginsMarkerLine(std::string_view line) {
     return !line.empty() && line.front() == '[';
 }
 
-// Reads the header part; false when the text ended inside it.
+}  // namespace
+
 bool readHeaderPart(InputLines& lines, DatabaseHeader& header) {
     std::string_view line;
     while (true) {
@@ -75,6 +77,8 @@ bool readHeaderPart(InputLines& lines, DatabaseHeader& header) {
         }
     }
 }
+
+namespace {
 
 // The fields of one route line, as views into the line.
 struct LineFields {

@@ -27,5 +27,5 @@ public:
 // Opens a feed directory or zip archive. On failure returns null and sets problem to why.
 std::unique_ptr<FeedFiles> openFeed(const std::string& path, std::string& problem);
 
-// The zip half of openFeed.
+// Opens a zip archive as a feed; openFeed calls it for a path that is not a directory.
 std::unique_ptr<FeedFiles> openFeedZip(const std::string& path, std::string& problem);

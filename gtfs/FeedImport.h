@@ -14,9 +14,9 @@ struct ImportOptions {
     std::string memo;
 };
 
-// Reads the GTFS feed at path (a directory, or a zip where the build reads zips) into the
-// database's header and routes: one route per feed route that has trips. Everything found is
-// added to report, with the counts of what was imported. False after an error notice; the
-// database is then incomplete and must not be written.
+// Reads the GTFS feed at path (a directory or a zip archive) into the database's header and
+// routes: one route per feed route that has trips and that the input text can hold. Every
+// file is read and every error reported, up to a limit, with the counts of what was imported.
+// False after an error notice; the database is then incomplete and must not be written.
 bool importFeed(const std::string& path, const ImportOptions& options, RouteDatabase& database,
                 ImportReport& report);

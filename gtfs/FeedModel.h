@@ -39,8 +39,13 @@ struct FeedTrip {
     std::int8_t direction = -1;  // direction_id 0 or 1; -1 when the feed gives none
     bool runs = true;            // false when --date excludes it
     std::int32_t sequence = -1;  // in StopSequences; -1 until its stop times are read
+    // The earliest and latest departure from the first stop, and the rows they come from:
+    // one stop_times.txt row, or the frequencies.txt windows that repeat the trip.
     std::int32_t firstDeparture = kNoTime;
-    std::uint32_t firstDepartureRow = 0;  // the stop_times.txt row of that time
+    std::int32_t lastDeparture = kNoTime;
+    std::uint32_t firstDepartureRow = 0;
+    std::uint32_t lastDepartureRow = 0;
+    bool repeated = false;  // by frequencies.txt
 };
 
 struct FeedModel {
@@ -55,4 +60,7 @@ struct FeedModel {
     std::vector<FeedTrip> trips;
     IdIndex tripIds;
     StopSequences sequences;
+    // Whether stops.txt and trips.txt were read, so that what names their ids can look them up.
+    bool stopsRead = false;
+    bool tripsRead = false;
 };

@@ -1,23 +1,41 @@
 #include "gtfs/FeedTable.h"
 
-#include "core/MessageFormat.h"
+#include "core/TextConversion.h"
+#include "gtfs/FeedText.h"
 #include "gtfs/GtfsTexts.h"
+#include "gtfs/NoticeText.h"
+
+namespace {
+
+std::size_t errorCount(const ImportReport& report) {
+    std::size_t count = 0;
+    for (const Notice& notice : report.notices) {
+        count += notice.severity == NoticeSeverity::Error;
+    }
+    return count;
+}
+
+}  // namespace
 
 FeedTable::FeedTable(const FeedFiles& feed, const char* file, ImportReport& report)
     : feed_(feed), file_(file), report_(report) {}
 
 bool FeedTable::open(bool required) {
+    if (errorCount(report_) >= kErrorLimit) {
+        return false;
+    }
     if (!feed_.has(file_)) {
         if (required) {
             report_.add(NoticeSeverity::Error, gtfsTexts::kMissingFile, file_, 0, "",
-                        formatMessage(gtfsTexts::kFileMissingDetail, {file_}));
+                        noticeText(gtfsTexts::kFileMissingDetail, {file_}));
         }
         return false;
     }
     std::string problem;
     stream_ = feed_.open(file_, problem);
     if (!stream_) {
-        report_.add(NoticeSeverity::Error, gtfsTexts::kFeedUnreadable, file_, 0, "", problem);
+        report_.add(NoticeSeverity::Error, gtfsTexts::kFeedUnreadable, file_, 0, "",
+                    gbkToUtf8(problem));
         return false;
     }
     reader_ = std::make_unique<CsvReader>(*stream_);
@@ -26,14 +44,7 @@ bool FeedTable::open(bool required) {
         return !broken_;
     }
     for (std::size_t i = 0; i < reader_->size(); ++i) {
-        std::string_view name = reader_->field(i);
-        while (!name.empty() && name.back() == ' ') {
-            name.remove_suffix(1);
-        }
-        while (!name.empty() && name.front() == ' ') {
-            name.remove_prefix(1);
-        }
-        header_.emplace_back(name);
+        header_.emplace_back(trimSpaces(reader_->field(i)));
     }
     return true;
 }
@@ -43,7 +54,7 @@ bool FeedTable::require(std::initializer_list<const char*> columns) {
     for (const char* name : columns) {
         if (column(name) < 0) {
             report_.add(NoticeSeverity::Error, gtfsTexts::kMissingColumn, file_, 1, name,
-                        formatMessage(gtfsTexts::kColumnMissingDetail, {name}));
+                        noticeText(gtfsTexts::kColumnMissingDetail, {name}));
             complete = false;
         }
     }
@@ -69,14 +80,51 @@ bool FeedTable::next() {
     if (!reader_->error().empty()) {
         const char* kind =
             stream_->failed() ? gtfsTexts::kFeedUnreadable : gtfsTexts::kMalformedCsv;
-        report_.add(NoticeSeverity::Error, kind, file_, reader_->row(), "", reader_->error());
+        report_.add(NoticeSeverity::Error, kind, file_, reader_->row(), "",
+                    gbkToUtf8(reader_->error()));
         broken_ = true;
     }
     return false;
 }
 
+bool FeedTable::number(int column, const char* field, std::uint32_t& value, bool mayBeEmpty) {
+    const std::string_view text = trimSpaces(this->value(column));
+    if (text.empty() && mayBeEmpty) {
+        return true;
+    }
+    std::uint64_t parsed = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9' || parsed > 0xFFFFFFFFu) {
+            parsed = ~0ull;
+            break;
+        }
+        parsed = parsed * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (text.empty() || parsed > 0xFFFFFFFFu) {
+        return error(gtfsTexts::kMalformedNumber, field,
+                     noticeText(gtfsTexts::kNumberDetail, {text}));
+    }
+    value = static_cast<std::uint32_t>(parsed);
+    return true;
+}
+
+bool FeedTable::lookUp(int column, const char* field, const IdIndex& ids, const char* idFile,
+                       const char* kind, std::uint32_t& number) {
+    const std::string_view id = value(column);
+    number = ids.find(id);
+    if (number == IdIndex::kMissing) {
+        return error(kind, field, noticeText(gtfsTexts::kUnknownIdDetail, {field, id, idFile}));
+    }
+    return true;
+}
+
 bool FeedTable::error(const char* kind, const char* field, const std::string& detail) {
     report_.add(NoticeSeverity::Error, kind, file_, row(), field, detail);
+    if (errorCount(report_) >= kErrorLimit) {
+        report_.add(NoticeSeverity::Error, gtfsTexts::kTooManyErrors, file_, row(), "",
+                    noticeText(gtfsTexts::kTooManyErrorsDetail, {std::to_string(kErrorLimit)}));
+        broken_ = true;
+    }
     return false;
 }
 

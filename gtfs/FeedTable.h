@@ -9,11 +9,17 @@
 
 #include "gtfs/CsvReader.h"
 #include "gtfs/FeedFiles.h"
+#include "gtfs/IdIndex.h"
 #include "gtfs/ImportReport.h"
+
+// Errors reported before the feed's files stop being read: enough to fix a feed in one go,
+// few enough to read.
+inline constexpr std::size_t kErrorLimit = 100;
 
 // One file of a feed read row by row, its columns found by their header names in any order;
 // columns it does not ask for are ignored. Every failure is reported as an error notice at
-// the file and row where it happens.
+// the file and row where it happens, and reading goes on with the next row until the report
+// holds kErrorLimit errors.
 class FeedTable {
 public:
     FeedTable(const FeedFiles& feed, const char* file, ImportReport& report);
@@ -32,8 +38,18 @@ public:
         return column < 0 ? std::string_view() : reader_->field(static_cast<std::size_t>(column));
     }
     std::size_t row() const { return reader_ ? reader_->row() : 0; }
+    // False once the file could not be read on to its end, so that its ids are not all known.
+    bool complete() const { return reader_ && !broken_; }
     const char* file() const { return file_; }
     ImportReport& report() { return report_; }
+
+    // The row's value in the column as a whole number (spaces around it allowed). False, after
+    // reporting it, when it is not one; an empty value is one only when it may be.
+    bool number(int column, const char* field, std::uint32_t& value, bool mayBeEmpty = false);
+    // The number of the row's id in the column among ids, which come from idFile. False, after
+    // reporting kind, when ids lack it.
+    bool lookUp(int column, const char* field, const IdIndex& ids, const char* idFile,
+                const char* kind, std::uint32_t& number);
 
     // Reports an error at the current row and returns false.
     bool error(const char* kind, const char* field, const std::string& detail);

@@ -1,30 +1,30 @@
 #include "gtfs/FeedTables.h"
 
-#include "core/MessageFormat.h"
+#include <unordered_map>
+
 #include "gtfs/FeedTable.h"
+#include "gtfs/FeedText.h"
+#include "gtfs/GtfsFiles.h"
 #include "gtfs/GtfsTexts.h"
+#include "gtfs/NoticeText.h"
 
 namespace {
 
-bool readAgencies(const FeedFiles& feed, bool required, FeedModel& model, ImportReport& report) {
-    FeedTable table(feed, "agency.txt", report);
-    if (!table.open(required)) {
-        return !report.failed();
-    }
-    if (!table.require({"agency_name"})) {
-        return false;
+void readAgencies(const FeedFiles& feed, bool required, FeedModel& model, ImportReport& report) {
+    FeedTable table(feed, gtfsFiles::kAgency, report);
+    if (!table.open(required) || !table.require({"agency_name"})) {
+        return;
     }
     const int nameColumn = table.column("agency_name");
     while (table.next()) {
         model.agencies.push_back({std::string(table.value(nameColumn)), table.row()});
     }
-    return !report.failed();
 }
 
-bool readFeedInfo(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
-    FeedTable table(feed, "feed_info.txt", report);
+void readFeedInfo(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
+    FeedTable table(feed, gtfsFiles::kFeedInfo, report);
     if (!table.open(false)) {
-        return !report.failed();
+        return;
     }
     const int startColumn = table.column("feed_start_date");
     const int endColumn = table.column("feed_end_date");
@@ -32,11 +32,33 @@ bool readFeedInfo(const FeedFiles& feed, FeedModel& model, ImportReport& report)
         model.feedStartDate = table.value(startColumn);
         model.feedEndDate = table.value(endColumn);
     }
-    return !report.failed();
+}
+
+// A stop goes by its parent station; one without a parent goes by the first stop of the same
+// name, so that the two sides of a street, each with its own stop id, are one station.
+void assignStations(FeedModel& model, ImportReport& report) {
+    std::unordered_map<std::string_view, std::uint32_t> firstOfName;
+    for (std::uint32_t index = 0; index < model.stops.size(); ++index) {
+        FeedStop& stop = model.stops[index];
+        if (!stop.parentId.empty()) {
+            const std::uint32_t parent = model.stopIds.find(stop.parentId);
+            if (parent != IdIndex::kMissing) {
+                stop.station = parent;
+                continue;
+            }
+            report.add(NoticeSeverity::Warning, gtfsTexts::kUnknownParent, gtfsFiles::kStops,
+                       stop.row, "parent_station",
+                       noticeText(gtfsTexts::kUnknownParentDetail, {stop.parentId}));
+        }
+        const std::string_view name = trimSpaces(stop.name);
+        if (!name.empty()) {
+            stop.station = firstOfName.emplace(name, index).first->second;
+        }
+    }
 }
 
 bool readStops(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
-    FeedTable table(feed, "stops.txt", report);
+    FeedTable table(feed, gtfsFiles::kStops, report);
     if (!table.open(true) || !table.require({"stop_id", "stop_name"})) {
         return false;
     }
@@ -48,43 +70,29 @@ bool readStops(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
         const std::uint32_t index = model.stopIds.size();
         if (!model.stopIds.add(id)) {
             table.warn(gtfsTexts::kDuplicateId, "stop_id",
-                       formatMessage(gtfsTexts::kDuplicateIdDetail, {id}));
+                       noticeText(gtfsTexts::kDuplicateIdDetail, {id}));
             continue;
         }
         model.stops.push_back({std::string(table.value(nameColumn)),
                                std::string(table.value(parentColumn)), table.row(), index});
     }
-    if (report.failed()) {
-        return false;
-    }
     // Parents may come after their children, so they are looked up once all stops are in.
-    for (FeedStop& stop : model.stops) {
-        if (stop.parentId.empty()) {
-            continue;
-        }
-        const std::uint32_t parent = model.stopIds.find(stop.parentId);
-        if (parent == IdIndex::kMissing) {
-            report.add(NoticeSeverity::Warning, gtfsTexts::kUnknownParent, "stops.txt", stop.row,
-                       "parent_station",
-                       formatMessage(gtfsTexts::kUnknownParentDetail, {stop.parentId}));
-        } else {
-            stop.station = parent;
-        }
-    }
-    return true;
+    assignStations(model, report);
+    return table.complete();
 }
 
 bool readRoutes(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
-    FeedTable table(feed, "routes.txt", report);
+    FeedTable table(feed, gtfsFiles::kRoutes, report);
     if (!table.open(true) || !table.require({"route_id", "route_type"})) {
         return false;
     }
     const int shortColumn = table.column("route_short_name");
     const int longColumn = table.column("route_long_name");
     if (shortColumn < 0 && longColumn < 0) {
-        return table.error(
+        table.error(
             gtfsTexts::kMissingColumn, "route_short_name",
-            formatMessage(gtfsTexts::kOneOfColumnsDetail, {"route_short_name", "route_long_name"}));
+            noticeText(gtfsTexts::kOneOfColumnsDetail, {"route_short_name", "route_long_name"}));
+        return false;
     }
     const int idColumn = table.column("route_id");
     const int typeColumn = table.column("route_type");
@@ -92,19 +100,21 @@ bool readRoutes(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
         const std::string id(table.value(idColumn));
         if (!model.routeIds.add(id)) {
             table.warn(gtfsTexts::kDuplicateId, "route_id",
-                       formatMessage(gtfsTexts::kDuplicateIdDetail, {id}));
+                       noticeText(gtfsTexts::kDuplicateIdDetail, {id}));
             continue;
         }
         model.routes.push_back({id, std::string(table.value(shortColumn)),
                                 std::string(table.value(longColumn)),
                                 std::string(table.value(typeColumn)), table.row()});
     }
-    return !report.failed();
+    return table.complete();
 }
 
-bool readTrips(const FeedFiles& feed, const TripFilter& filter, FeedModel& model,
+// Routes are looked up only when routes.txt could be read, so that a missing file is one
+// error and not one per trip.
+bool readTrips(const FeedFiles& feed, const TripFilter& filter, bool routesRead, FeedModel& model,
                ImportReport& report) {
-    FeedTable table(feed, "trips.txt", report);
+    FeedTable table(feed, gtfsFiles::kTrips, report);
     if (!table.open(true) || !table.require({"route_id", "service_id", "trip_id"})) {
         return false;
     }
@@ -112,22 +122,22 @@ bool readTrips(const FeedFiles& feed, const TripFilter& filter, FeedModel& model
     const int serviceColumn = table.column("service_id");
     const int tripColumn = table.column("trip_id");
     const int directionColumn = table.column("direction_id");
+    // A trip with an error is kept all the same (the import fails anyway), so that its stop
+    // times are not reported as naming an unknown trip.
     while (table.next()) {
-        const std::string_view routeId = table.value(routeColumn);
-        const std::uint32_t route = model.routeIds.find(routeId);
-        if (route == IdIndex::kMissing) {
-            return table.error(
-                gtfsTexts::kUnknownRoute, "route_id",
-                formatMessage(gtfsTexts::kUnknownIdDetail, {"route_id", routeId, "routes.txt"}));
-        }
         FeedTrip trip;
-        trip.route = route;
-        const std::string_view direction = table.value(directionColumn);
-        if (direction == "0" || direction == "1") {
-            trip.direction = static_cast<std::int8_t>(direction[0] - '0');
-        } else if (!direction.empty()) {
-            return table.error(gtfsTexts::kMalformedNumber, "direction_id",
-                               formatMessage(gtfsTexts::kNumberDetail, {direction}));
+        if (routesRead) {
+            table.lookUp(routeColumn, "route_id", model.routeIds, gtfsFiles::kRoutes,
+                         gtfsTexts::kUnknownRoute, trip.route);
+        }
+        std::uint32_t direction = 0;
+        if (table.number(directionColumn, "direction_id", direction, true)) {
+            if (direction > 1) {
+                table.error(gtfsTexts::kMalformedNumber, "direction_id",
+                            noticeText(gtfsTexts::kNumberDetail, {table.value(directionColumn)}));
+            } else if (!trimSpaces(table.value(directionColumn)).empty()) {
+                trip.direction = static_cast<std::int8_t>(direction);
+            }
         }
         if (filter.byDate) {
             trip.runs =
@@ -136,19 +146,21 @@ bool readTrips(const FeedFiles& feed, const TripFilter& filter, FeedModel& model
         const std::string_view id = table.value(tripColumn);
         if (!model.tripIds.add(id)) {
             table.warn(gtfsTexts::kDuplicateId, "trip_id",
-                       formatMessage(gtfsTexts::kDuplicateIdDetail, {id}));
+                       noticeText(gtfsTexts::kDuplicateIdDetail, {id}));
             continue;
         }
         model.trips.push_back(trip);
     }
-    return !report.failed();
+    return table.complete();
 }
 
 }  // namespace
 
-bool readFeedTables(const FeedFiles& feed, bool agencyRequired, const TripFilter& filter,
+void readFeedTables(const FeedFiles& feed, bool agencyRequired, const TripFilter& filter,
                     FeedModel& model, ImportReport& report) {
-    return readAgencies(feed, agencyRequired, model, report) && readFeedInfo(feed, model, report) &&
-           readStops(feed, model, report) && readRoutes(feed, model, report) &&
-           readTrips(feed, filter, model, report);
+    readAgencies(feed, agencyRequired, model, report);
+    readFeedInfo(feed, model, report);
+    model.stopsRead = readStops(feed, model, report);
+    const bool routesRead = readRoutes(feed, model, report);
+    model.tripsRead = readTrips(feed, filter, routesRead, model, report);
 }

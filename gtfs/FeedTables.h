@@ -13,6 +13,7 @@ struct TripFilter {
 };
 
 // Reads agency.txt (an error when missing only if agencyRequired), feed_info.txt, stops.txt,
-// routes.txt and trips.txt into model. False after an error notice.
-bool readFeedTables(const FeedFiles& feed, bool agencyRequired, const TripFilter& filter,
+// routes.txt and trips.txt into model, reporting every error and reading on; the model is
+// complete only when the report holds no error.
+void readFeedTables(const FeedFiles& feed, bool agencyRequired, const TripFilter& filter,
                     FeedModel& model, ImportReport& report);

@@ -1,8 +1,8 @@
 #include "gtfs/FeedText.h"
 
-#include "core/MessageFormat.h"
 #include "core/TextConversion.h"
 #include "gtfs/GtfsTexts.h"
+#include "gtfs/NoticeText.h"
 
 namespace {
 
@@ -53,6 +53,8 @@ std::u16string utf16Of(char32_t point) {
             static_cast<char16_t>(0xDC00 + (point & 0x3FF))};
 }
 
+}  // namespace
+
 std::string_view trimSpaces(std::string_view text) {
     while (!text.empty() && text.front() == ' ') {
         text.remove_prefix(1);
@@ -61,12 +63,6 @@ std::string_view trimSpaces(std::string_view text) {
         text.remove_suffix(1);
     }
     return text;
-}
-
-}  // namespace
-
-std::string gbkToUtf8(std::string_view gbk) {
-    return wideToUtf8(ansiToWide(gbk));
 }
 
 std::string feedTextToGbk(std::string_view utf8, TextRole role, const TextPlace& place,
@@ -115,8 +111,8 @@ std::string feedTextToGbk(std::string_view utf8, TextRole role, const TextPlace&
         for (std::size_t i = 0; i < reasonCount; ++i) {
             report.add(NoticeSeverity::Warning, gtfsTexts::kReplacedCharacter, place.file,
                        place.row, place.field,
-                       formatMessage(gtfsTexts::kReplacedDetail,
-                                     {std::string(utf8), written, reasons[i]}));
+                       noticeText(gtfsTexts::kReplacedDetail,
+                                  {std::string(utf8), written, gbkToUtf8(reasons[i])}));
         }
     }
     return gbk;

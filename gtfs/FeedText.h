@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/TextConversion.h"
 #include "gtfs/ImportReport.h"
 
 // Where a feed text goes in the input text, which decides the characters it cannot hold.
@@ -16,6 +17,9 @@ struct TextPlace {
     const char* field;
 };
 
+// The text without the spaces at its ends.
+std::string_view trimSpaces(std::string_view text);
+
 // Converts a UTF-8 feed text to GBK for the input text, trimming spaces at its ends. What the
 // input text cannot hold is replaced, and each replaced text is reported at its place:
 //   ","                           -> "，" (U+FF0C) in fields and station names
@@ -25,6 +29,3 @@ struct TextPlace {
 //   a character GBK lacks         -> "?" (also for bytes that are not UTF-8)
 std::string feedTextToGbk(std::string_view utf8, TextRole role, const TextPlace& place,
                           ImportReport& report);
-
-// A GBK text as UTF-8, for notices.
-std::string gbkToUtf8(std::string_view gbk);

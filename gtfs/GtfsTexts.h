@@ -1,30 +1,27 @@
 #pragma once
 
 // What the feed importer reports. Kinds name a notice in the report, as GTFS validators name
-// theirs; the detail texts follow them. All are ASCII, so they read the same in UTF-8 and GBK.
+// theirs, and stay ASCII for scripts; the texts a user reads are Chinese (GBK, as every
+// literal), and a notice's detail is turned into UTF-8 with the feed texts it quotes.
 namespace gtfsTexts {
 
 // Opening the feed; reported with the feed's path as the file.
-inline constexpr char kFeedMissing[] = "no such file or directory";
-inline constexpr char kNotAZip[] = "not a readable zip archive: ";
+inline constexpr char kFeedMissing[] = "没有这个文件或文件夹";
+inline constexpr char kNotAZip[] = "不是可读的 zip 压缩包：";
 // Why a zip archive is not readable; each follows kNotAZip.
-inline constexpr char kZipNoEnd[] =
-    "it has no end of central directory record (not a zip "
-    "archive, or cut short)";
-inline constexpr char kZipDirectoryOutside[] =
-    "its central directory lies outside the file (cut short or damaged)";
-inline constexpr char kZipDamagedDirectory[] = "its central directory is damaged";
-inline constexpr char kZipSeveralDisks[] = "it spans several disks";
+inline constexpr char kZipNoEnd[] = "找不到中央目录结尾记录（不是 zip 压缩包，或文件不完整）";
+inline constexpr char kZipDirectoryOutside[] = "中央目录超出文件范围（文件不完整或已损坏）";
+inline constexpr char kZipDamagedDirectory[] = "中央目录已损坏";
+inline constexpr char kZipSeveralDisks[] = "压缩包分成了多卷";
 
 // Reading a file.
-inline constexpr char kUnreadable[] = "the file cannot be read";
-inline constexpr char kZipEncrypted[] = "the file is encrypted in the zip archive";
+inline constexpr char kUnreadable[] = "文件无法读取";
+inline constexpr char kZipEncrypted[] = "文件在 zip 压缩包中是加密的";
 inline constexpr char kZipMethod[] =
-    "the file is compressed with zip method %s; only stored (0) and deflated (8) files can be "
-    "read";
-inline constexpr char kZipDamagedEntry[] = "the file's local header in the zip archive is damaged";
-inline constexpr char kUnclosedQuote[] = "a quoted field is not closed before the end of the file";
-inline constexpr char kTextAfterQuote[] = "text follows the closing quote of a field";
+    "文件用 zip 压缩方法 %s 压缩；只能读取存储（0）和 deflate（8）方式的文件";
+inline constexpr char kZipDamagedEntry[] = "文件在 zip 压缩包中的本地文件头已损坏";
+inline constexpr char kUnclosedQuote[] = "带引号的字段直到文件末尾都没有结束";
+inline constexpr char kTextAfterQuote[] = "字段的结束引号之后还有文字";
 
 // Notice kinds that stop the import.
 inline constexpr char kFeedUnreadable[] = "unreadable_feed";
@@ -38,11 +35,17 @@ inline constexpr char kMalformedTime[] = "malformed_time";
 inline constexpr char kMalformedNumber[] = "malformed_number";
 inline constexpr char kMalformedDate[] = "malformed_date";
 inline constexpr char kNoCalendar[] = "missing_calendar";
+inline constexpr char kTooManyErrors[] = "too_many_errors";
 
 // Notice kinds that do not.
 inline constexpr char kReplacedCharacter[] = "replaced_character";
+inline constexpr char kTransliteratedLetter[] = "transliterated_letter";
+inline constexpr char kSubstitutedSymbol[] = "substituted_symbol";
+inline constexpr char kUnrepresentableCharacter[] = "unrepresentable_character";
 inline constexpr char kDuplicateRouteName[] = "duplicate_route_name";
+inline constexpr char kUnwritableRoute[] = "route_not_writable";
 inline constexpr char kTimePastMidnight[] = "time_past_midnight";
+inline constexpr char kTimeWithoutSeconds[] = "time_without_seconds";
 inline constexpr char kUnknownRouteType[] = "unknown_route_type";
 inline constexpr char kUnknownParent[] = "unknown_parent_station";
 inline constexpr char kEmptyName[] = "empty_name";
@@ -50,46 +53,52 @@ inline constexpr char kDuplicateId[] = "duplicate_id";
 inline constexpr char kRouteWithoutTrips[] = "route_without_trips";
 inline constexpr char kUnsortedStopTimes[] = "stop_times_not_grouped_by_trip";
 inline constexpr char kMissingFirstTime[] = "missing_first_departure";
+inline constexpr char kFrequenciesExpanded[] = "frequency_trips_expanded";
+inline constexpr char kDateOutsidePeriod[] = "date_outside_service_period";
 
 // Details; "%s" is filled in order.
-inline constexpr char kFileMissingDetail[] = "the feed has no %s";
-inline constexpr char kColumnMissingDetail[] = "the header has no column %s";
-inline constexpr char kOneOfColumnsDetail[] = "the header has neither %s nor %s";
-inline constexpr char kUnknownIdDetail[] = "%s \"%s\" is not defined in %s";
-inline constexpr char kTimeDetail[] = "\"%s\" is not a time H:MM:SS";
-inline constexpr char kNumberDetail[] = "\"%s\" is not a whole number";
-inline constexpr char kDateDetail[] = "\"%s\" is not a date YYYYMMDD";
+inline constexpr char kFileMissingDetail[] = "数据源中没有 %s";
+inline constexpr char kColumnMissingDetail[] = "表头中没有 %s 列";
+inline constexpr char kOneOfColumnsDetail[] = "表头中既没有 %s 也没有 %s";
+inline constexpr char kUnknownIdDetail[] = "%s“%s”在 %s 中没有定义";
+inline constexpr char kTimeDetail[] = "“%s”不是 H:MM:SS 形式的时间";
+inline constexpr char kNumberDetail[] = "“%s”不是整数";
+inline constexpr char kDateDetail[] = "“%s”不是 YYYYMMDD 形式的日期";
 inline constexpr char kNoCalendarDetail[] =
-    "--date needs calendar.txt or calendar_dates.txt, and the feed has neither";
-inline constexpr char kReplacedDetail[] = "\"%s\" written as \"%s\": %s";
-inline constexpr char kCommaReason[] = "a comma separates fields";
-inline constexpr char kDashReason[] = "a dash separates stations";
-inline constexpr char kLineBreakReason[] = "a line break or control character ends a line";
-inline constexpr char kNotGbkReason[] = "GBK has no such character";
-inline constexpr char kBracketReason[] = "a header value starting with [ reads as a marker";
-inline constexpr char kDuplicateNameDetail[] =
-    "routes %s and %s are both named \"%s\"; the second is written as \"%s\"";
-inline constexpr char kPastMidnightDetail[] = "%s is written as %s for route \"%s\"";
-inline constexpr char kRouteTypeDetail[] = "route type %s is not known; written as \"%s\"";
-inline constexpr char kUnknownParentDetail[] =
-    "parent station \"%s\" is not in stops.txt; the stop keeps its own name";
-inline constexpr char kEmptyNameDetail[] = "the name is empty; written as \"%s\"";
-inline constexpr char kDuplicateIdDetail[] = "\"%s\" is defined again; the first row is kept";
-inline constexpr char kNoTripsDetail[] = "route \"%s\" has no trips%s and is left out";
-inline constexpr char kOnDate[] = " that run on the date";
-inline constexpr char kUnsortedDetail[] =
-    "rows of trip \"%s\" are not together; the file is read again holding all its rows";
-inline constexpr char kMissingFirstTimeDetail[] =
-    "trip \"%s\" has no time at its first stop and counts for no first or last bus";
+    "--date 需要 calendar.txt 或 calendar_dates.txt，但数据源两者都没有";
+inline constexpr char kTooManyErrorsDetail[] = "已报告 %s 个错误，其余的行不再检查";
+inline constexpr char kReplacedDetail[] = "“%s”写作“%s”：%s";
+inline constexpr char kCommaReason[] = "逗号用来分隔字段";
+inline constexpr char kDashReason[] = "横线用来分隔站点";
+inline constexpr char kLineBreakReason[] = "换行或控制字符会结束一行";
+inline constexpr char kNotGbkReason[] = "GBK 没有这个字符";
+inline constexpr char kDiacriticReason[] = "GBK 没有这个带附加符号的字母，写作其基本字母";
+inline constexpr char kSymbolReason[] = "GBK 没有这个符号，写作相近的符号";
+inline constexpr char kBracketReason[] = "以 [ 开头的表头值会被读作标记";
+inline constexpr char kDuplicateNameDetail[] = "线路 %s 和 %s 都叫“%s”；后者写作“%s”";
+inline constexpr char kUnwritableDetail[] = "线路“%s”没有写入：%s";
+inline constexpr char kPastMidnightDetail[] = "%s 写作 %s（线路“%s”）";
+inline constexpr char kWithoutSecondsDetail[] = "%s 个时间没有秒（H:MM），按整分读入";
+inline constexpr char kRouteTypeDetail[] = "线路类型 %s 未知；写作“%s”";
+inline constexpr char kUnknownParentDetail[] = "上级站点“%s”不在 stops.txt 中；该站点用自己的名称";
+inline constexpr char kEmptyNameDetail[] = "名称为空；写作“%s”";
+inline constexpr char kDuplicateIdDetail[] = "“%s”重复定义；保留第一行";
+inline constexpr char kNoTripsDetail[] = "线路“%s”没有%s车次，没有写入";
+inline constexpr char kOnDate[] = "当天运行的";
+inline constexpr char kUnsortedDetail[] = "车次“%s”的各行不相邻；重新读取该文件，保留它的所有行";
+inline constexpr char kMissingFirstTimeDetail[] = "车次“%s”在首站没有时间，不计入首班车和末班车";
+inline constexpr char kFrequenciesDetail[] =
+    "%s 个车次按 frequencies.txt 的发车间隔展开；首班车和末班车取自展开后的发车时间";
+inline constexpr char kDateOutsideDetail[] = "%s 不在数据源的服务期 %s 至 %s 之内，没有车次运行";
 
 // Options.
-inline constexpr char kBadDateOption[] = "--date must be a date YYYYMMDD: ";
+inline constexpr char kBadDateOption[] = "--date 必须是 YYYYMMDD 形式的日期：";
 
 // Summary on standard error and its JSON twin.
 inline constexpr char kNoticeLine[] = "%s:%s: %s: %s: %s: %s\n";
 inline constexpr char kFileNoticeLine[] = "%s: %s: %s: %s\n";
-inline constexpr char kSummary[] = "imported %s routes, %s trips used, %s stops\n";
+inline constexpr char kSummary[] = "已导入 %s 条线路，用了 %s 个车次，%s 个站点\n";
 inline constexpr char kKindCount[] = "  %s %s: %s\n";
-inline constexpr char kFailed[] = "import failed; nothing was written\n";
+inline constexpr char kFailed[] = "导入失败；没有写入任何内容\n";
 
 }  // namespace gtfsTexts

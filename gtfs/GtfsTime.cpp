@@ -40,17 +40,18 @@ void civilFromDays(long days, int& year, int& month, int& day) {
 
 }  // namespace
 
-bool parseGtfsTime(std::string_view text, int& seconds) {
+bool parseGtfsTime(std::string_view text, int& seconds, bool& withoutSeconds) {
     const std::size_t colon = text.find(':');
-    if (colon == 0 || colon == std::string_view::npos || colon > 3 || text.size() != colon + 6 ||
-        text[colon + 3] != ':') {
+    withoutSeconds = text.size() == colon + 3;
+    if (colon == 0 || colon == std::string_view::npos || colon > 3 ||
+        (!withoutSeconds && (text.size() != colon + 6 || text[colon + 3] != ':'))) {
         return false;
     }
     int hours = 0;
     int minutes = 0;
     int secs = 0;
     if (!readDigits(text, 0, colon, hours) || !readDigits(text, colon + 1, 2, minutes) ||
-        !readDigits(text, colon + 4, 2, secs) || minutes > 59 || secs > 59) {
+        (!withoutSeconds && !readDigits(text, colon + 4, 2, secs)) || minutes > 59 || secs > 59) {
         return false;
     }
     seconds = (hours * 60 + minutes) * 60 + secs;

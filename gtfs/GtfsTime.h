@@ -5,9 +5,10 @@
 
 // Times of day and dates as GTFS writes them.
 
-// "H:MM:SS" or "HH:MM:SS" with any number of hour digits: a service day's times run past
-// 24:00:00 for trips after midnight. False for anything else.
-bool parseGtfsTime(std::string_view text, int& seconds);
+// "H:MM:SS" or "HH:MM:SS" with up to three hour digits: a service day's times run past
+// 24:00:00 for trips after midnight. "H:MM" is read too, setting withoutSeconds, since some
+// feeds write their times so. False for anything else.
+bool parseGtfsTime(std::string_view text, int& seconds, bool& withoutSeconds);
 
 // "H:MM", the form of the input text; hours past 23 stay as they are.
 std::string formatBusTime(int seconds);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/MessageFormat.h"
+#include "core/TextConversion.h"
 #include "gtfs/GtfsTexts.h"
 
 namespace {
@@ -73,10 +74,10 @@ std::string ImportReport::text() const {
                                            severityName(n.severity), n.kind, n.detail});
     }
     if (failed()) {
-        out += gtfsTexts::kFailed;
+        out += gbkToUtf8(gtfsTexts::kFailed);
     } else {
         out += formatMessage(
-            gtfsTexts::kSummary,
+            gbkToUtf8(gtfsTexts::kSummary),
             {std::to_string(routes), std::to_string(tripsUsed), std::to_string(stops)});
     }
     for (const auto& [key, count] : countKinds(notices)) {

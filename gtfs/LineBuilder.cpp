@@ -2,10 +2,11 @@
 
 #include <charconv>
 
-#include "core/MessageFormat.h"
 #include "gtfs/FeedText.h"
+#include "gtfs/GtfsFiles.h"
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
+#include "gtfs/NoticeText.h"
 #include "gtfs/RouteTypes.h"
 
 namespace {
@@ -36,7 +37,8 @@ public:
 
 private:
     std::string convert(const std::string& text, const char* field) {
-        return feedTextToGbk(text, TextRole::Field, {"routes.txt", route_.row, field}, report_);
+        return feedTextToGbk(text, TextRole::Field, {gtfsFiles::kRoutes, route_.row, field},
+                             report_);
     }
 
     std::string name() {
@@ -46,8 +48,8 @@ private:
         if (!route_.longName.empty()) {
             return convert(route_.longName, "route_long_name");
         }
-        report_.add(NoticeSeverity::Warning, gtfsTexts::kEmptyName, "routes.txt", route_.row,
-                    "route_short_name", formatMessage(gtfsTexts::kEmptyNameDetail, {route_.id}));
+        report_.add(NoticeSeverity::Warning, gtfsTexts::kEmptyName, gtfsFiles::kRoutes, route_.row,
+                    "route_short_name", noticeText(gtfsTexts::kEmptyNameDetail, {route_.id}));
         return convert(route_.id, "route_id");
     }
 
@@ -61,9 +63,9 @@ private:
             return known;
         }
         const std::string written = convert(text, "route_type");
-        report_.add(NoticeSeverity::Warning, gtfsTexts::kUnknownRouteType, "routes.txt", route_.row,
-                    "route_type",
-                    formatMessage(gtfsTexts::kRouteTypeDetail, {text, gbkToUtf8(written)}));
+        report_.add(NoticeSeverity::Warning, gtfsTexts::kUnknownRouteType, gtfsFiles::kRoutes,
+                    route_.row, "route_type",
+                    noticeText(gtfsTexts::kRouteTypeDetail, {text, gbkToUtf8(written)}));
         return written;
     }
 
@@ -87,34 +89,44 @@ private:
         const FeedTrip* latest = nullptr;
         for (const std::uint32_t index : direction.trips) {
             const FeedTrip& trip = model_.trips[index];
-            if (trip.firstDeparture == kNoTime ||
-                model_.stops[model_.sequences.stops(trip.sequence).front()].station != first) {
+            if (model_.stops[model_.sequences.stops(trip.sequence).front()].station != first) {
+                continue;
+            }
+            if (trip.firstDeparture == kNoTime) {
+                report_.add(
+                    NoticeSeverity::Warning, gtfsTexts::kMissingFirstTime, gtfsFiles::kStopTimes,
+                    trip.firstDepartureRow, "departure_time",
+                    noticeText(gtfsTexts::kMissingFirstTimeDetail, {model_.tripIds.id(index)}));
                 continue;
             }
             if (earliest == nullptr || trip.firstDeparture < earliest->firstDeparture) {
                 earliest = &trip;
             }
-            if (latest == nullptr || trip.firstDeparture > latest->firstDeparture) {
+            if (latest == nullptr || trip.lastDeparture > latest->lastDeparture) {
                 latest = &trip;
             }
         }
         if (earliest != nullptr) {
-            end.firstBus = busTime(*earliest, lineName);
-            end.lastBus = busTime(*latest, lineName);
+            end.firstBus =
+                busTime(*earliest, earliest->firstDeparture, earliest->firstDepartureRow, lineName);
+            end.lastBus =
+                busTime(*latest, latest->lastDeparture, latest->lastDepartureRow, lineName);
         }
         return end;
     }
 
-    std::string busTime(const FeedTrip& trip, const std::string& lineName) {
-        const std::string text = formatBusTime(trip.firstDeparture);
-        if (trip.firstDeparture >= kDaySeconds) {
+    std::string busTime(const FeedTrip& trip, std::int32_t seconds, std::uint32_t row,
+                        const std::string& lineName) {
+        const std::string text = formatBusTime(seconds);
+        if (seconds >= kDaySeconds) {
             char full[32];
-            std::snprintf(full, sizeof full, "%d:%02d:%02d", trip.firstDeparture / 3600,
-                          trip.firstDeparture / 60 % 60, trip.firstDeparture % 60);
+            std::snprintf(full, sizeof full, "%d:%02d:%02d", seconds / 3600, seconds / 60 % 60,
+                          seconds % 60);
             report_.add(
-                NoticeSeverity::Info, gtfsTexts::kTimePastMidnight, "stop_times.txt",
-                trip.firstDepartureRow, "departure_time",
-                formatMessage(gtfsTexts::kPastMidnightDetail, {full, text, gbkToUtf8(lineName)}));
+                NoticeSeverity::Info, gtfsTexts::kTimePastMidnight,
+                trip.repeated ? gtfsFiles::kFrequencies : gtfsFiles::kStopTimes, row,
+                trip.repeated ? "start_time" : "departure_time",
+                noticeText(gtfsTexts::kPastMidnightDetail, {full, text, gbkToUtf8(lineName)}));
         }
         return text;
     }

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-#include "core/MessageFormat.h"
 #include "gtfs/FeedTable.h"
+#include "gtfs/GtfsFiles.h"
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
+#include "gtfs/NoticeText.h"
 
 namespace {
 
@@ -16,74 +17,82 @@ bool readDate(FeedTable& table, int column, const char* name, long& day) {
     const std::string_view text = table.value(column);
     if (!parseGtfsDate(text, day)) {
         return table.error(gtfsTexts::kMalformedDate, name,
-                           formatMessage(gtfsTexts::kDateDetail, {text}));
+                           noticeText(gtfsTexts::kDateDetail, {text}));
+    }
+    return true;
+}
+
+// A number that must be one of two values.
+bool readFlag(FeedTable& table, int column, const char* name,
+              std::pair<std::uint32_t, std::uint32_t> allowed, std::uint32_t& value) {
+    if (!table.number(column, name, value)) {
+        return false;
+    }
+    if (value != allowed.first && value != allowed.second) {
+        return table.error(gtfsTexts::kMalformedNumber, name,
+                           noticeText(gtfsTexts::kNumberDetail, {table.value(column)}));
     }
     return true;
 }
 
 }  // namespace
 
-bool ServiceCalendar::read(const FeedFiles& feed, ImportReport& report) {
-    return readWeeks(feed, report) && readExceptions(feed, report);
+void ServiceCalendar::read(const FeedFiles& feed, ImportReport& report) {
+    readWeeks(feed, report);
+    readExceptions(feed, report);
 }
 
-bool ServiceCalendar::readWeeks(const FeedFiles& feed, ImportReport& report) {
-    FeedTable table(feed, "calendar.txt", report);
+void ServiceCalendar::readWeeks(const FeedFiles& feed, ImportReport& report) {
+    FeedTable table(feed, gtfsFiles::kCalendar, report);
     if (!table.open(false)) {
-        return !report.failed();
+        return;
     }
     hasFiles_ = true;
     if (!table.require({"service_id", "monday", "tuesday", "wednesday", "thursday", "friday",
                         "saturday", "sunday", "start_date", "end_date"})) {
-        return false;
+        return;
     }
     const int serviceColumn = table.column("service_id");
     const int startColumn = table.column("start_date");
     const int endColumn = table.column("end_date");
     while (table.next()) {
         Week week;
+        bool valid = true;
         for (int day = 0; day < 7; ++day) {
-            const std::string_view flag = table.value(table.column(kWeekdayColumns[day]));
-            if (flag != "0" && flag != "1") {
-                return table.error(gtfsTexts::kMalformedNumber, kWeekdayColumns[day],
-                                   formatMessage(gtfsTexts::kNumberDetail, {flag}));
-            }
-            week.weekdays[day] = flag == "1";
+            std::uint32_t flag = 0;
+            valid = readFlag(table, table.column(kWeekdayColumns[day]), kWeekdayColumns[day],
+                             {0, 1}, flag) &&
+                    valid;
+            week.weekdays[day] = flag == 1;
         }
-        if (!readDate(table, startColumn, "start_date", week.first) ||
-            !readDate(table, endColumn, "end_date", week.last)) {
-            return false;
+        valid = readDate(table, startColumn, "start_date", week.first) && valid;
+        valid = readDate(table, endColumn, "end_date", week.last) && valid;
+        if (valid) {
+            weeks_[std::string(table.value(serviceColumn))] = week;
         }
-        weeks_[std::string(table.value(serviceColumn))] = week;
     }
-    return !report.failed();
 }
 
-bool ServiceCalendar::readExceptions(const FeedFiles& feed, ImportReport& report) {
-    FeedTable table(feed, "calendar_dates.txt", report);
+void ServiceCalendar::readExceptions(const FeedFiles& feed, ImportReport& report) {
+    FeedTable table(feed, gtfsFiles::kCalendarDates, report);
     if (!table.open(false)) {
-        return !report.failed();
+        return;
     }
     hasFiles_ = true;
     if (!table.require({"service_id", "date", "exception_type"})) {
-        return false;
+        return;
     }
     const int serviceColumn = table.column("service_id");
     const int dateColumn = table.column("date");
     const int typeColumn = table.column("exception_type");
     while (table.next()) {
         long day = 0;
-        if (!readDate(table, dateColumn, "date", day)) {
-            return false;
+        std::uint32_t type = 0;
+        const bool dated = readDate(table, dateColumn, "date", day);
+        if (readFlag(table, typeColumn, "exception_type", {1, 2}, type) && dated) {
+            exceptions_[std::string(table.value(serviceColumn))].emplace_back(day, type == 1);
         }
-        const std::string_view type = table.value(typeColumn);
-        if (type != "1" && type != "2") {
-            return table.error(gtfsTexts::kMalformedNumber, "exception_type",
-                               formatMessage(gtfsTexts::kNumberDetail, {type}));
-        }
-        exceptions_[std::string(table.value(serviceColumn))].emplace_back(day, type == "1");
     }
-    return !report.failed();
 }
 
 bool ServiceCalendar::runsOn(const std::string& serviceId, long day) const {

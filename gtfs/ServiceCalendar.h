@@ -12,8 +12,8 @@
 // calendar_dates.txt adds (exception_type 1) and removes (2) single days. Both are optional.
 class ServiceCalendar {
 public:
-    // Reads the two files where the feed has them; false after an error notice.
-    bool read(const FeedFiles& feed, ImportReport& report);
+    // Reads the two files where the feed has them, reporting every error.
+    void read(const FeedFiles& feed, ImportReport& report);
 
     bool empty() const { return !hasFiles_; }
     bool runsOn(const std::string& serviceId, long day) const;
@@ -27,8 +27,8 @@ private:
         long last = 0;
     };
 
-    bool readWeeks(const FeedFiles& feed, ImportReport& report);
-    bool readExceptions(const FeedFiles& feed, ImportReport& report);
+    void readWeeks(const FeedFiles& feed, ImportReport& report);
+    void readExceptions(const FeedFiles& feed, ImportReport& report);
 
     bool hasFiles_ = false;
     std::unordered_map<std::string, Week> weeks_;

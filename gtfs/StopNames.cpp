@@ -1,8 +1,9 @@
 #include "gtfs/StopNames.h"
 
-#include "core/MessageFormat.h"
 #include "gtfs/FeedText.h"
+#include "gtfs/GtfsFiles.h"
 #include "gtfs/GtfsTexts.h"
+#include "gtfs/NoticeText.h"
 
 StopNames::StopNames(const FeedModel& model, ImportReport& report)
     : model_(model), report_(report), names_(model.stops.size()), converted_(model.stops.size()) {}
@@ -12,14 +13,14 @@ const std::string& StopNames::of(std::uint32_t stop) {
     if (!converted_[station]) {
         converted_[station] = true;
         const FeedStop& record = model_.stops[station];
-        const TextPlace place{"stops.txt", record.row, "stop_name"};
+        const TextPlace place{gtfsFiles::kStops, record.row, "stop_name"};
         std::string name = feedTextToGbk(record.name, TextRole::Station, place, report_);
         if (name.empty()) {
             // The input text drops empty station names, so the stop goes by its id.
             const std::string_view id = model_.stopIds.id(station);
             name = feedTextToGbk(id, TextRole::Station, place, report_);
-            report_.add(NoticeSeverity::Warning, gtfsTexts::kEmptyName, "stops.txt", record.row,
-                        "stop_name", formatMessage(gtfsTexts::kEmptyNameDetail, {id}));
+            report_.add(NoticeSeverity::Warning, gtfsTexts::kEmptyName, gtfsFiles::kStops,
+                        record.row, "stop_name", noticeText(gtfsTexts::kEmptyNameDetail, {id}));
         }
         names_[station] = std::move(name);
     }

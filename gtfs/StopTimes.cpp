@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "core/MessageFormat.h"
 #include "gtfs/FeedTable.h"
+#include "gtfs/FeedText.h"
+#include "gtfs/GtfsFiles.h"
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
+#include "gtfs/NoticeText.h"
 
 namespace {
 
-constexpr char kFile[] = "stop_times.txt";
+constexpr const char* kFile = gtfsFiles::kStopTimes;
 
 struct StopVisit {
     std::uint32_t order;  // stop_sequence
@@ -21,18 +23,11 @@ struct StopVisit {
 
 enum class PassResult { Done, Failed, TripsScattered };
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 void finishTrip(FeedModel& model, std::uint32_t trip, std::vector<StopVisit>& visits,
                 StopSequences::Stops& stops) {
+    if (visits.empty()) {
+        return;  // every row of the trip was reported as an error
+    }
     std::stable_sort(visits.begin(), visits.end(),
                      [](const StopVisit& a, const StopVisit& b) { return a.order < b.order; });
     stops.clear();
@@ -43,6 +38,8 @@ void finishTrip(FeedModel& model, std::uint32_t trip, std::vector<StopVisit>& vi
     record.sequence = model.sequences.intern(stops);
     record.firstDeparture = visits.front().departure;
     record.firstDepartureRow = visits.front().row;
+    record.lastDeparture = record.firstDeparture;
+    record.lastDepartureRow = record.firstDepartureRow;
     visits.clear();
 }
 
@@ -63,47 +60,45 @@ public:
         if (arrivalColumn_ < 0 && departureColumn_ < 0) {
             table_.error(
                 gtfsTexts::kMissingColumn, "departure_time",
-                formatMessage(gtfsTexts::kOneOfColumnsDetail, {"departure_time", "arrival_time"}));
+                noticeText(gtfsTexts::kOneOfColumnsDetail, {"departure_time", "arrival_time"}));
             return PassResult::Failed;
         }
 
         std::unordered_map<std::uint32_t, std::vector<StopVisit>> heldTrips;
         std::vector<StopVisit> visits;
         StopSequences::Stops stops;
-        std::string tripId;
         std::uint32_t trip = 0;
         bool inTrip = false;
         while (table_.next()) {
             const std::string_view id = table_.value(tripColumn_);
-            if (!inTrip || id != tripId) {
-                tripId.assign(id);
-                const std::uint32_t found = model_.tripIds.find(tripId);
-                if (found == IdIndex::kMissing) {
-                    table_.error(
-                        gtfsTexts::kUnknownTrip, "trip_id",
-                        formatMessage(gtfsTexts::kUnknownIdDetail, {"trip_id", id, "trips.txt"}));
-                    return PassResult::Failed;
+            if (!inTrip || id != tripId_) {
+                std::uint32_t found = 0;
+                if (!model_.tripsRead ||
+                    !table_.lookUp(tripColumn_, "trip_id", model_.tripIds, gtfsFiles::kTrips,
+                                   gtfsTexts::kUnknownTrip, found)) {
+                    continue;
                 }
+                tripId_.assign(id);
                 if (inTrip && !holdAllRows) {
                     finishTrip(model_, trip, visits, stops);
                 }
                 trip = found;
                 inTrip = true;
                 if (!holdAllRows && model_.trips[trip].sequence >= 0) {
-                    table_.report().add(NoticeSeverity::Info, gtfsTexts::kUnsortedStopTimes, kFile,
-                                        table_.row(), "trip_id",
-                                        formatMessage(gtfsTexts::kUnsortedDetail, {id}));
+                    scatteredRow_ = table_.row();
                     return PassResult::TripsScattered;
                 }
             }
             StopVisit visit;
-            if (!readVisit(visit)) {
-                return PassResult::Failed;
+            if (readVisit(visit)) {
+                (holdAllRows ? heldTrips[trip] : visits).push_back(visit);
             }
-            (holdAllRows ? heldTrips[trip] : visits).push_back(visit);
         }
-        if (table_.report().failed()) {
-            return PassResult::Failed;
+        if (timesWithoutSeconds_ > 0) {
+            table_.report().add(NoticeSeverity::Warning, gtfsTexts::kTimeWithoutSeconds, kFile,
+                                firstTimeWithoutSeconds_, timeFieldWithoutSeconds_,
+                                noticeText(gtfsTexts::kWithoutSecondsDetail,
+                                           {std::to_string(timesWithoutSeconds_)}));
         }
         if (inTrip && !holdAllRows) {
             finishTrip(model_, trip, visits, stops);
@@ -114,45 +109,38 @@ public:
         return PassResult::Done;
     }
 
+    // Where a trip's rows were first found apart from the others, and its id.
+    std::size_t scatteredRow() const { return scatteredRow_; }
+    const std::string& scatteredTrip() const { return tripId_; }
+
 private:
+    // Reads the row's stop, order and time, reporting each that is wrong.
     bool readVisit(StopVisit& visit) {
-        const std::string_view stopId = table_.value(stopColumn_);
-        const std::uint32_t stop = model_.stopIds.find(stopId);
-        if (stop == IdIndex::kMissing) {
-            return table_.error(
-                gtfsTexts::kUnknownStop, "stop_id",
-                formatMessage(gtfsTexts::kUnknownIdDetail, {"stop_id", stopId, "stops.txt"}));
-        }
-        const std::string_view order = trimmed(table_.value(orderColumn_));
-        std::uint64_t number = 0;
-        for (const char c : order) {
-            if (c < '0' || c > '9' || number > 0xFFFFFFFFu / 10) {
-                number = ~0ull;
-                break;
-            }
-            number = number * 10 + static_cast<unsigned>(c - '0');
-        }
-        if (order.empty() || number > 0xFFFFFFFFu) {
-            return table_.error(gtfsTexts::kMalformedNumber, "stop_sequence",
-                                formatMessage(gtfsTexts::kNumberDetail, {order}));
-        }
+        std::uint32_t stop = 0;
+        std::uint32_t order = 0;
         int arrival = kNoTime;
         int departure = kNoTime;
-        if (!readTime(arrivalColumn_, "arrival_time", arrival) ||
-            !readTime(departureColumn_, "departure_time", departure)) {
-            return false;
-        }
-        visit = {static_cast<std::uint32_t>(number), stop,
-                 departure != kNoTime ? departure : arrival,
+        bool valid =
+            !model_.stopsRead || table_.lookUp(stopColumn_, "stop_id", model_.stopIds,
+                                               gtfsFiles::kStops, gtfsTexts::kUnknownStop, stop);
+        valid = table_.number(orderColumn_, "stop_sequence", order) && valid;
+        valid = readTime(arrivalColumn_, "arrival_time", arrival) && valid;
+        valid = readTime(departureColumn_, "departure_time", departure) && valid;
+        visit = {order, stop, departure != kNoTime ? departure : arrival,
                  static_cast<std::uint32_t>(table_.row())};
-        return true;
+        return valid && model_.stopsRead;
     }
 
     bool readTime(int column, const char* name, int& seconds) {
-        const std::string_view text = trimmed(table_.value(column));
-        if (!text.empty() && !parseGtfsTime(text, seconds)) {
+        const std::string_view text = trimSpaces(table_.value(column));
+        bool withoutSeconds = false;
+        if (!text.empty() && !parseGtfsTime(text, seconds, withoutSeconds)) {
             return table_.error(gtfsTexts::kMalformedTime, name,
-                                formatMessage(gtfsTexts::kTimeDetail, {text}));
+                                noticeText(gtfsTexts::kTimeDetail, {text}));
+        }
+        if (withoutSeconds && timesWithoutSeconds_++ == 0) {
+            firstTimeWithoutSeconds_ = table_.row();
+            timeFieldWithoutSeconds_ = name;
         }
         return true;
     }
@@ -164,18 +152,29 @@ private:
     int orderColumn_ = -1;
     int arrivalColumn_ = -1;
     int departureColumn_ = -1;
+    std::string tripId_;
+    std::size_t scatteredRow_ = 0;
+    std::size_t timesWithoutSeconds_ = 0;
+    std::size_t firstTimeWithoutSeconds_ = 0;
+    const char* timeFieldWithoutSeconds_ = "";
 };
 
 }  // namespace
 
-bool readStopTimes(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
-    const PassResult first = StopTimesPass(feed, model, report).run(false);
-    if (first != PassResult::TripsScattered) {
-        return first == PassResult::Done;
+void readStopTimes(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
+    const std::size_t noticesBefore = report.notices.size();
+    StopTimesPass first(feed, model, report);
+    if (first.run(false) != PassResult::TripsScattered) {
+        return;
     }
+    // The second pass reads the file again from its start and reports anew what the first
+    // one found.
+    report.notices.resize(noticesBefore);
+    report.add(NoticeSeverity::Info, gtfsTexts::kUnsortedStopTimes, kFile, first.scatteredRow(),
+               "trip_id", noticeText(gtfsTexts::kUnsortedDetail, {first.scatteredTrip()}));
     model.sequences = StopSequences();
     for (FeedTrip& trip : model.trips) {
         trip.sequence = -1;
     }
-    return StopTimesPass(feed, model, report).run(true) == PassResult::Done;
+    StopTimesPass(feed, model, report).run(true);
 }

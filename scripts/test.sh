@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian machine and runs every test: the native tests, the same tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build with its tests under
-# Wine in a private X display, the release zip (built twice, which must give the same bytes)
-# with its programs under Wine, and a minute of fuzzing for each fuzz target.
+# Sets up a fresh Debian machine and runs every test: the formatting check, the native tests,
+# the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build
+# with its tests under Wine in a private X display, the release zip (built twice, which must
+# give the same bytes) with its programs under Wine, and a minute of fuzzing for each fuzz
+# target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 jobs=$(nproc)
+
+echo "== formatting of the C++ sources"
+bash scripts/check-format.sh
 
 echo "== native tests"
 cmake --preset native >/dev/null

@@ -78,6 +78,35 @@ TEST_F(CliCommandsTest, WrongArgumentsAreUsageErrors) {
     EXPECT_EQ(run("check a b"), 2);
     EXPECT_EQ(run("dump '" + db + "' -o"), 2);
     EXPECT_EQ(run("check --utf8 '" + db + "'"), 2);
+    EXPECT_EQ(run("diff '" + db + "'"), 2);
+    EXPECT_EQ(run("dump --dry-run '" + db + "'"), 2);
+}
+
+TEST_F(CliCommandsTest, DiffAndRenameTellByExitStatusAndRenameWritesOnlyWhenAsked) {
+    const std::string text = scratch.file("city.txt");
+    const std::string folder = scratch.file("city");
+    const std::string city =
+        "[city]\n云溪\n[datasection]\n"
+        "1路,火车站,6:00,22:00,大学,6:20,22:30,空调,火车站-广场-大学,略,票价2元\n"
+        "2路,北站,6:30,20:00,工业园,7:00,20:30,普通,北站-广场-工业园,,\n";
+    writeFile(text, city);
+    ASSERT_EQ(run("convert '" + text + "' '" + folder + "'"), 0) << err;
+    EXPECT_EQ(run("diff '" + text + "' '" + folder + "'"), 0) << out << err;
+    EXPECT_EQ(run("diff '" + text + "' '" + scratch.file("missing") + "'"), 2);
+
+    EXPECT_EQ(run("rename '" + text + "' 广场 中心广场 --dry-run"), 0) << err;
+    EXPECT_EQ(out.find(text + ":5: 2路（up）\n"), out.find('\n') + 1) << out;
+    EXPECT_EQ(run("rename '" + text + "' 广场 中心-广场"), 2);
+    EXPECT_EQ(run("rename '" + text + "' 东站 中心广场"), 1);
+    EXPECT_EQ(readFile(text), city);
+
+    ASSERT_EQ(run("rename '" + text + "' 广场 中心广场"), 0) << err;
+    EXPECT_NE(readFile(text), city);
+    EXPECT_EQ(run("diff '" + folder + "' '" + text + "' --json '" + scratch.file("d.json") + "'"),
+              1);
+    EXPECT_NE(readFile(scratch.file("d.json")).find(u8"\"old\": \"广场\""), std::string::npos);
+    ASSERT_EQ(run("rename '" + folder + "' 广场 中心广场"), 0) << err;
+    EXPECT_EQ(run("diff '" + folder + "' '" + text + "'"), 0) << out;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "gtfs/CsvReader.h"
+#include "gtfs/GtfsTexts.h"
 
 namespace {
 
@@ -69,14 +70,13 @@ TEST(CsvReaderTest, ReportsMalformedQuotesAtTheirRow) {
         const char* records;
         const char* error;
     } cases[] = {
-        {"a\n\"open,b\nc\n", "1:a\n",
-         "a quoted field is not closed before the end of the file at 2"},
-        {"a\n\"x\"y,b\n", "1:a\n", "text follows the closing quote of a field at 2"},
+        {"a\n\"open,b\nc\n", "1:a\n", gtfsTexts::kUnclosedQuote},
+        {"a\n\"x\"y,b\n", "1:a\n", gtfsTexts::kTextAfterQuote},
     };
     for (const auto& c : cases) {
         std::string error;
         EXPECT_EQ(readAll(c.text, 3, &error), c.records);
-        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(error, std::string(c.error) + " at 2");
     }
 }
 

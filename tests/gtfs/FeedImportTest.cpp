@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "core/TextConversion.h"
 #include "gtfs/FeedImport.h"
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
@@ -150,7 +151,7 @@ TEST_F(FeedImportTest, AZippedFeedReadsAsTheSameFeedInADirectory) {
     EXPECT_FALSE(importFeed(zip, {}, database, report));
     ASSERT_FALSE(report.notices.empty());
     EXPECT_EQ(notices().back(), "unreadable_feed agency.txt:0 ");
-    EXPECT_EQ(report.notices.back().detail, gtfsTexts::kZipEncrypted);
+    EXPECT_EQ(report.notices.back().detail, gbkToUtf8(gtfsTexts::kZipEncrypted));
 }
 
 TEST_F(FeedImportTest, StopTimesOfATripApartAreGatheredAllTheSame) {
