@@ -54,12 +54,15 @@ inline constexpr char kUsage[] =
 
 inline constexpr char kVersionPrefix[] = "velorin-cli ";
 inline constexpr char kErrorPrefix[] = "velorin-cli: ";
+inline constexpr char kOutOfMemory[] = "内存不足，命令已停止";
 inline constexpr char kUnknownCommand[] = "unknown command: ";
 inline constexpr char kUnknownOption[] = "unknown option: ";
 inline constexpr char kMissingValue[] = "option needs a value: ";
 inline constexpr char kBadEncoding[] = "encoding must be gbk or utf-8: ";
 inline constexpr char kWrongArguments[] = "wrong number of arguments for ";
 inline constexpr char kImportNeedsOutput[] = "import needs -o FILE";
+inline constexpr char kOutputIsInput[] = "“%s”是要导入的数据本身（或其中的文件），不能写在它上面";
+inline constexpr char kReportIsOutput[] = "--report 与 -o 是同一个文件“%s”";
 // Filled with the path of a source that is neither an input text nor a data folder.
 inline constexpr char kSourceNotFound[] = "找不到%s：它既不是输入文本，也不是数据文件夹";
 inline constexpr char kSeeHelp[] = "try 'velorin-cli --help'";

@@ -1,5 +1,7 @@
 #include "cli/ImportCommand.h"
 
+#include <sys/stat.h>
+
 #include "cli/CliTexts.h"
 #include "cli/OutputFile.h"
 #include "cli/TerminalLog.h"
@@ -27,6 +29,24 @@ std::string commandLineText(const std::string& text) {
     return utf8ToWide(text, wide) ? wideToAnsi(wide) : text;
 }
 
+// True when both paths name one existing file.
+bool sameFile(const std::string& a, const std::string& b) {
+    struct stat first;
+    struct stat second;
+    if (a == b) {
+        return true;
+    }
+    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 && first.st_ino != 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// True when writing the output would replace the feed or one of its files.
+bool replacesInput(const std::string& output, const std::string& feed) {
+    const std::size_t slash = output.find_last_of("/\\");
+    const std::string name = slash == std::string::npos ? output : output.substr(slash + 1);
+    return sameFile(output, feed) || sameFile(output, feed + "/" + name);
+}
+
 }  // namespace
 
 int runImport(const CommandLine& line, const Terminal& terminal) {
@@ -39,13 +59,28 @@ int runImport(const CommandLine& line, const Terminal& terminal) {
             return kUsageError;
         }
     }
+    const std::string& feed = line.arguments[0];
+    const std::string outputPath = option(line, "-o");
+    const std::string reportPath = option(line, "--report");
+    for (const std::string& output : {outputPath, reportPath}) {
+        if (!output.empty() && replacesInput(output, feed)) {
+            terminal.err(cliTexts::kErrorPrefix +
+                         formatMessage(cliTexts::kOutputIsInput, {output}) + "\n");
+            return kUsageError;
+        }
+    }
+    if (!reportPath.empty() && sameFile(outputPath, reportPath)) {
+        terminal.err(cliTexts::kErrorPrefix +
+                     formatMessage(cliTexts::kReportIsOutput, {reportPath}) + "\n");
+        return kUsageError;
+    }
     options.city = commandLineText(option(line, "--city"));
     options.author = commandLineText(option(line, "--author"));
     options.memo = commandLineText(option(line, "--memo"));
 
     RouteDatabase database;
     ImportReport report;
-    const bool imported = importFeed(line.arguments[0], options, database, report);
+    const bool imported = importFeed(feed, options, database, report);
 
     std::string text;
     if (imported) {
@@ -62,14 +97,15 @@ int runImport(const CommandLine& line, const Terminal& terminal) {
     }
 
     terminal.errUtf8(report.text());
-    int status = imported ? 0 : 1;
+    // Both files are written or neither, so a text never stands beside an older report.
+    std::vector<OutputFile> outputs;
+    const std::string json = reportPath.empty() ? std::string() : report.json();
+    if (!reportPath.empty()) {
+        outputs.push_back({reportPath, json});
+    }
+    if (imported) {
+        outputs.push_back({outputPath, text});
+    }
     TerminalLog log(terminal, TerminalLog::Stream::Error);
-    const std::string reportPath = option(line, "--report");
-    if (!reportPath.empty() && !writeOutputFile(reportPath, report.json(), log)) {
-        status = 1;
-    }
-    if (imported && !writeOutputFile(option(line, "-o"), text, log)) {
-        status = 1;
-    }
-    return status;
+    return writeOutputFiles(outputs, log) && imported ? 0 : 1;
 }

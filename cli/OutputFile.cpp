@@ -6,13 +6,28 @@
 #include "core/MessageFormat.h"
 
 bool writeOutputFile(const std::string& path, const std::string& bytes, LogSink& log) {
+    return writeOutputFiles({{path, bytes}}, log);
+}
+
+bool writeOutputFiles(const std::vector<OutputFile>& files, LogSink& log) {
     FileSystem& fileSystem = realFileSystem();
-    const std::string staged = path + dataFiles::kStagedSuffix;
-    if (fileSystem.writeFile(staged, bytes) && fileSystem.moveFile(staged, path)) {
-        return true;
+    auto fail = [&](const std::string& path, std::size_t staged) {
+        log.log(LogLevel::Error,
+                formatMessage(coreTexts::kCannotWriteFile, {path, fileSystem.lastError()}).c_str());
+        for (std::size_t i = 0; i < staged; ++i) {
+            fileSystem.removeFile(files[i].path + dataFiles::kStagedSuffix);
+        }
+        return false;
+    };
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!fileSystem.writeFile(files[i].path + dataFiles::kStagedSuffix, files[i].bytes)) {
+            return fail(files[i].path, i + 1);
+        }
     }
-    log.log(LogLevel::Error,
-            formatMessage(coreTexts::kCannotWriteFile, {path, fileSystem.lastError()}).c_str());
-    fileSystem.removeFile(staged);
-    return false;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!fileSystem.moveFile(files[i].path + dataFiles::kStagedSuffix, files[i].path)) {
+            return fail(files[i].path, files.size());
+        }
+    }
+    return true;
 }

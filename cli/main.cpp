@@ -1,5 +1,7 @@
 // velorin-cli: the conversion of the desktop tool, for terminals and scripts.
 
+#include <cstdio>
+#include <new>
 #include <string>
 
 #include "cli/CheckCommand.h"
@@ -28,10 +30,7 @@ int usageError(const Terminal& terminal, const std::string& problem) {
     return kUsageError;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    Terminal terminal(detectTerminalEncoding());
+int runCommand(int argc, char** argv, Terminal& terminal) {
     const CommandLine line = CommandLine::parse(
         argc, argv,
         {"--input-encoding", "--output-encoding", "-o", "--date", "--city", "--author", "--memo",
@@ -118,4 +117,22 @@ int main(int argc, char** argv) {
         return line.command == "diff" ? runDiff(line, terminal) : runRename(line, terminal);
     }
     return usageError(terminal, cliTexts::kUnknownCommand + line.command);
+}
+
+}  // namespace
+
+// An input can ask for more memory than there is; that ends the command with an error line,
+// never an abort.
+int main(int argc, char** argv) {
+    Terminal terminal(detectTerminalEncoding());
+    try {
+        return runCommand(argc, argv, terminal);
+    } catch (const std::bad_alloc&) {
+        try {
+            terminal.err(std::string(cliTexts::kErrorPrefix) + cliTexts::kOutOfMemory + "\n");
+        } catch (const std::bad_alloc&) {
+            std::fputs("velorin-cli: out of memory\n", stderr);
+        }
+        return 1;
+    }
 }

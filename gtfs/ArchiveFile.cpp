@@ -1,5 +1,10 @@
 #include "gtfs/ArchiveFile.h"
 
+#include <cerrno>
+#include <cstring>
+
+#include "gtfs/GtfsTexts.h"
+
 namespace {
 
 #ifdef _WIN32
@@ -26,14 +31,19 @@ ArchiveFile::~ArchiveFile() {
     }
 }
 
+bool ArchiveFile::fail() {
+    lastError_ = std::strerror(errno);
+    return false;
+}
+
 bool ArchiveFile::open(const std::string& path) {
     file_ = std::fopen(path.c_str(), "rb");
     if (file_ == nullptr || seekFile(file_, 0, SEEK_END) != 0) {
-        return false;
+        return fail();
     }
     const std::int64_t end = tellFile(file_);
     if (end < 0) {
-        return false;
+        return fail();
     }
     size_ = static_cast<std::uint64_t>(end);
     position_ = size_;
@@ -45,17 +55,29 @@ bool ArchiveFile::seek(std::uint64_t offset) {
         return true;
     }
     if (seekFile(file_, offset, SEEK_SET) != 0) {
-        return false;
+        return fail();
     }
     position_ = offset;
     return true;
 }
 
 bool ArchiveFile::readAt(std::uint64_t offset, char* buffer, std::size_t count) {
-    if (file_ == nullptr || offset > size_ || count > size_ - offset || !seek(offset)) {
+    if (file_ == nullptr || offset > size_ || count > size_ - offset) {
+        lastError_ = gtfsTexts::kArchiveEndsEarly;
         return false;
     }
+    if (!seek(offset)) {
+        return false;
+    }
+    errno = 0;
     const std::size_t got = std::fread(buffer, 1, count, file_);
     position_ += got;
-    return got == count;
+    if (got != count) {
+        if (std::ferror(file_) != 0 && errno != 0) {
+            return fail();
+        }
+        lastError_ = gtfsTexts::kArchiveEndsEarly;
+        return false;
+    }
+    return true;
 }

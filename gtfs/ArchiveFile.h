@@ -21,11 +21,15 @@ public:
     // Reads exactly count bytes at offset; false when they do not all lie in the file or the
     // reading fails.
     bool readAt(std::uint64_t offset, char* buffer, std::size_t count);
+    // Why the last open or read failed: the system's reason, or that the file ended early.
+    const std::string& lastError() const { return lastError_; }
 
 private:
     bool seek(std::uint64_t offset);
+    bool fail();
 
     std::FILE* file_ = nullptr;
     std::uint64_t size_ = 0;
     std::uint64_t position_ = 0;
+    std::string lastError_;
 };

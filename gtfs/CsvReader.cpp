@@ -13,83 +13,141 @@ constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 CsvReader::CsvReader(FeedStream& stream) : stream_(stream), buffer_(kBufferBytes) {}
 
-std::string_view CsvReader::field(std::size_t index) const {
-    if (index >= ends_.size()) {
-        return {};
-    }
-    const std::size_t begin = index == 0 ? 0 : ends_[index - 1];
-    return std::string_view(text_).substr(begin, ends_[index] - begin);
-}
-
-bool CsvReader::fill() {
-    if (!error_.empty()) {
-        return false;
-    }
-    end_ = stream_.read(buffer_.data(), buffer_.size());
-    pos_ = 0;
-    if (stream_.failed()) {
-        fail(gtfsTexts::kUnreadable);
-        end_ = 0;
-        return false;
-    }
-    if (!started_) {
-        started_ = true;
-        // A stream's first read may be short, so the mark is looked for over three reads.
-        while (end_ < 3 && end_ > 0) {
-            const std::size_t more = stream_.read(buffer_.data() + end_, buffer_.size() - end_);
-            if (more == 0) {
-                break;
-            }
-            end_ += more;
-        }
-        if (end_ >= 3 && std::memcmp(buffer_.data(), kByteOrderMark, 3) == 0) {
-            pos_ = 3;
-            if (pos_ == end_) {
-                return fill();
-            }
-        }
-    }
-    return pos_ < end_;
-}
-
-bool CsvReader::fail(const char* problem) {
+bool CsvReader::fail(const std::string& problem) {
     if (error_.empty()) {
         error_ = problem;
     }
     return false;
 }
 
-bool CsvReader::next() {
-    text_.clear();
-    ends_.clear();
-    // Empty lines hold no record but are counted, so that rows stay the file's line numbers
-    // where no field holds a line break.
+bool CsvReader::more() {
+    if (!error_.empty() || streamEnded_) {
+        return false;
+    }
+    if (recordStart_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + recordStart_, end_ - recordStart_);
+        pos_ -= recordStart_;
+        end_ -= recordStart_;
+        recordStart_ = 0;
+    }
+    if (end_ > kLongestRecord) {
+        return fail(gtfsTexts::kRecordTooLong);
+    }
+    if (end_ == buffer_.size()) {
+        buffer_.resize(buffer_.size() * 2);
+    }
+    const std::size_t got = stream_.read(buffer_.data() + end_, buffer_.size() - end_);
+    if (stream_.failed()) {
+        const std::string problem = stream_.problem();
+        return fail(problem.empty() ? std::string(gtfsTexts::kUnreadable) : problem);
+    }
+    if (got == 0) {
+        streamEnded_ = true;
+        return false;
+    }
+    end_ += got;
+    return true;
+}
+
+// Skips line breaks before a record; they hold no record but are counted, so that rows stay
+// the file's line numbers where no field holds a line break.
+bool CsvReader::skipEmptyLines() {
+    if (!started_) {
+        started_ = true;
+        while (end_ < 3 && more()) {
+        }
+        if (end_ >= 3 && std::memcmp(buffer_.data(), kByteOrderMark, 3) == 0) {
+            pos_ = 3;
+        }
+    }
     for (;;) {
-        if (atEnd()) {
+        recordStart_ = pos_;
+        if (pos_ == end_ && !more()) {
             return false;
         }
         const char c = buffer_[pos_];
         if (c == '\n') {
-            ++pos_;
-            ++row_;
-        } else if (c == '\r') {
-            ++pos_;
-        } else {
-            break;
+            if (!afterCarriageReturn_) {
+                ++row_;
+            }
+        } else if (c != '\r') {
+            afterCarriageReturn_ = false;
+            return true;
         }
+        afterCarriageReturn_ = false;
+        ++pos_;
+    }
+}
+
+bool CsvReader::next() {
+    fields_.clear();
+    if (!skipEmptyLines()) {
+        return false;
     }
     ++row_;
+    return readRecord();
+}
+
+// Parses the record at pos_ in place: a quoted field's doubled quotes are closed up over its
+// own bytes, so every field stays a run of the buffer. Offsets from the record's start, not
+// pointers, are kept, since more() moves the record to the buffer's start.
+bool CsvReader::readRecord() {
     for (;;) {
-        if (!atEnd() && buffer_[pos_] == '"') {
+        if (pos_ == end_) {
+            more();
+        }
+        if (pos_ < end_ && buffer_[pos_] == '"') {
             ++pos_;
-            if (!readQuoted()) {
-                return false;
+            const std::size_t begin = pos_ - recordStart_;
+            std::size_t out = begin;
+            for (;;) {
+                if (pos_ == end_ && !more()) {
+                    return error_.empty() ? fail(gtfsTexts::kUnclosedQuote) : false;
+                }
+                const char* from = buffer_.data() + pos_;
+                const char* quote = static_cast<const char*>(std::memchr(from, '"', end_ - pos_));
+                const std::size_t run =
+                    quote == nullptr ? end_ - pos_ : static_cast<std::size_t>(quote - from);
+                if (recordStart_ + out != pos_) {
+                    std::memmove(buffer_.data() + recordStart_ + out, from, run);
+                }
+                out += run;
+                pos_ += run;
+                if (quote == nullptr) {
+                    continue;
+                }
+                ++pos_;
+                if (pos_ == end_ && !more() && !error_.empty()) {
+                    return false;
+                }
+                // A doubled quote stands for one quote; any other quote closes the field.
+                if (pos_ < end_ && buffer_[pos_] == '"') {
+                    buffer_[recordStart_ + out++] = '"';
+                    ++pos_;
+                    continue;
+                }
+                fields_.push_back({begin, out});
+                break;
             }
         } else {
-            readPlain();
+            const std::size_t begin = pos_ - recordStart_;
+            for (;;) {
+                const char* scan = buffer_.data() + pos_;
+                const char* stop = buffer_.data() + end_;
+                while (scan != stop && *scan != ',' && *scan != '\n' && *scan != '\r') {
+                    ++scan;
+                }
+                pos_ = static_cast<std::size_t>(scan - buffer_.data());
+                if (scan != stop || !more()) {
+                    break;
+                }
+            }
+            fields_.push_back({begin, pos_ - recordStart_});
         }
-        ends_.push_back(text_.size());
-        if (atEnd()) {
+        if (pos_ - recordStart_ > kLongestRecord) {
+            return fail(gtfsTexts::kRecordTooLong);
+        }
+        if (pos_ == end_ && !more()) {
             return error_.empty();
         }
         const char delimiter = buffer_[pos_++];
@@ -97,53 +155,11 @@ bool CsvReader::next() {
             return true;
         }
         if (delimiter == '\r') {
-            if (!atEnd() && buffer_[pos_] == '\n') {
-                ++pos_;
-            }
+            afterCarriageReturn_ = true;
             return true;
         }
         if (delimiter != ',') {
             return fail(gtfsTexts::kTextAfterQuote);
         }
-    }
-}
-
-void CsvReader::readPlain() {
-    while (!atEnd()) {
-        const char* begin = buffer_.data() + pos_;
-        const char* end = buffer_.data() + end_;
-        const char* stop = begin;
-        while (stop != end && *stop != ',' && *stop != '\n' && *stop != '\r') {
-            ++stop;
-        }
-        text_.append(begin, static_cast<std::size_t>(stop - begin));
-        pos_ += static_cast<std::size_t>(stop - begin);
-        if (stop != end) {
-            return;
-        }
-    }
-}
-
-bool CsvReader::readQuoted() {
-    for (;;) {
-        if (atEnd()) {
-            return error_.empty() ? fail(gtfsTexts::kUnclosedQuote) : false;
-        }
-        const char* begin = buffer_.data() + pos_;
-        const char* quote = static_cast<const char*>(std::memchr(begin, '"', end_ - pos_));
-        if (quote == nullptr) {
-            text_.append(begin, end_ - pos_);
-            pos_ = end_;
-            continue;
-        }
-        text_.append(begin, static_cast<std::size_t>(quote - begin));
-        pos_ += static_cast<std::size_t>(quote - begin) + 1;
-        // A doubled quote stands for one quote; any other quote closes the field.
-        if (!atEnd() && buffer_[pos_] == '"') {
-            text_.push_back('"');
-            ++pos_;
-            continue;
-        }
-        return error_.empty();
     }
 }

@@ -13,6 +13,8 @@ public:
     virtual std::size_t read(char* buffer, std::size_t size) = 0;
     // True once a read has failed (as opposed to reaching the end).
     virtual bool failed() const = 0;
+    // Why the read failed, when the stream knows more than that it failed (UTF-8).
+    virtual std::string problem() const { return {}; }
 };
 
 class FeedFiles {

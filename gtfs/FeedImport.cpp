@@ -140,7 +140,7 @@ bool importFeed(const std::string& path, const ImportOptions& options, RouteData
     const TripFilter filter{options.byDate, options.day, &calendar};
     FeedModel model;
     readFeedTables(*feed, options.city.empty(), filter, model, report);
-    readStopTimes(*feed, model, report);
+    readStopTimes(*feed, model, report, options.stopTimesHeld);
     readFrequencies(*feed, model, report);
     if (report.failed()) {
         return false;

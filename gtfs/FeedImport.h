@@ -12,6 +12,8 @@ struct ImportOptions {
     std::string city;
     std::string author;
     std::string memo;
+    // The stop_times.txt rows held at once when a trip's rows are not together.
+    std::size_t stopTimesHeld = 1 << 20;
 };
 
 // Reads the GTFS feed at path (a directory or a zip archive) into the database's header and

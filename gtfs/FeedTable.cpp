@@ -44,7 +44,17 @@ bool FeedTable::open(bool required) {
         return !broken_;
     }
     for (std::size_t i = 0; i < reader_->size(); ++i) {
-        header_.emplace_back(trimSpaces(reader_->field(i)));
+        const std::string_view name = trimSpaces(reader_->field(i));
+        for (std::size_t earlier = 0; earlier < header_.size(); ++earlier) {
+            if (header_[earlier] == name && !name.empty()) {
+                broken_ = true;
+                return error(
+                    gtfsTexts::kDuplicatedColumn, header_[earlier].c_str(),
+                    noticeText(gtfsTexts::kDuplicatedColumnDetail,
+                               {name, std::to_string(earlier + 1), std::to_string(i + 1)}));
+            }
+        }
+        header_.emplace_back(name);
     }
     return true;
 }

@@ -32,6 +32,9 @@ void readFeedInfo(const FeedFiles& feed, FeedModel& model, ImportReport& report)
         model.feedStartDate = table.value(startColumn);
         model.feedEndDate = table.value(endColumn);
     }
+    // Read to the end all the same, so that a zipped file's checksum is checked.
+    while (table.next()) {
+    }
 }
 
 // A stop goes by its parent station; one without a parent goes by the first stop of the same

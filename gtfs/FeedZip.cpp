@@ -45,7 +45,7 @@ private:
 std::unique_ptr<FeedFiles> openFeedZip(const std::string& path, std::string& problem) {
     ArchiveFile file;
     if (!file.open(path)) {
-        problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kUnreadable;
+        problem = std::string(gtfsTexts::kNotAZip) + file.lastError();
         return nullptr;
     }
     ZipDirectory directory;

@@ -17,11 +17,24 @@ inline constexpr char kZipSeveralDisks[] = "压缩包分成了多卷";
 // Reading a file.
 inline constexpr char kUnreadable[] = "文件无法读取";
 inline constexpr char kZipEncrypted[] = "文件在 zip 压缩包中是加密的";
-inline constexpr char kZipMethod[] =
-    "文件用 zip 压缩方法 %s 压缩；只能读取存储（0）和 deflate（8）方式的文件";
+inline constexpr char kZipMethod[] = "文件用 %s 压缩；只能读取存储（0）和 deflate（8）方式的文件";
+inline constexpr char kZipMethodNumber[] = "zip 压缩方法 %s";
 inline constexpr char kZipDamagedEntry[] = "文件在 zip 压缩包中的本地文件头已损坏";
 inline constexpr char kUnclosedQuote[] = "带引号的字段直到文件末尾都没有结束";
 inline constexpr char kTextAfterQuote[] = "字段的结束引号之后还有文字";
+inline constexpr char kRecordTooLong[] = "一条记录超过 1 MB（1048576 字节），不像是 GTFS 表格";
+inline constexpr char kReadFailed[] = "读取失败：%s";
+inline constexpr char kArchiveEndsEarly[] = "压缩包比目录所记录的短（文件不完整或已损坏）";
+inline constexpr char kNotAFile[] = "这里应是一个普通文件，却是%s";
+inline constexpr char kDirectoryKind[] = "文件夹";
+inline constexpr char kPipeKind[] = "管道（FIFO）";
+inline constexpr char kDeviceKind[] = "设备文件";
+inline constexpr char kOtherKind[] = "无法识别的文件类型";
+inline constexpr char kZipCrcMismatch[] =
+    "文件已损坏：解出的内容与 zip 目录记录的 CRC-32 校验值不符";
+inline constexpr char kZipSizeMismatch[] = "文件已损坏：解出的大小与 zip 目录记录的 %s 字节不符";
+inline constexpr char kZipDeflateDamaged[] = "文件已损坏：deflate 压缩数据有误";
+inline constexpr char kZipDeflateCut[] = "文件不完整：deflate 压缩数据提前结束";
 
 // Notice kinds that stop the import.
 inline constexpr char kFeedUnreadable[] = "unreadable_feed";
@@ -36,6 +49,8 @@ inline constexpr char kMalformedNumber[] = "malformed_number";
 inline constexpr char kMalformedDate[] = "malformed_date";
 inline constexpr char kNoCalendar[] = "missing_calendar";
 inline constexpr char kTooManyErrors[] = "too_many_errors";
+inline constexpr char kTripTooLong[] = "too_many_stop_times";
+inline constexpr char kDuplicatedColumn[] = "duplicated_column";
 
 // Notice kinds that do not.
 inline constexpr char kReplacedCharacter[] = "replaced_character";
@@ -85,11 +100,14 @@ inline constexpr char kEmptyNameDetail[] = "名称为空；写作“%s”";
 inline constexpr char kDuplicateIdDetail[] = "“%s”重复定义；保留第一行";
 inline constexpr char kNoTripsDetail[] = "线路“%s”没有%s车次，没有写入";
 inline constexpr char kOnDate[] = "当天运行的";
-inline constexpr char kUnsortedDetail[] = "车次“%s”的各行不相邻；重新读取该文件，保留它的所有行";
+inline constexpr char kUnsortedDetail[] = "车次“%s”的各行不相邻；按车次分批重新读取该文件";
 inline constexpr char kMissingFirstTimeDetail[] = "车次“%s”在首站没有时间，不计入首班车和末班车";
 inline constexpr char kFrequenciesDetail[] =
     "%s 个车次按 frequencies.txt 的发车间隔展开；首班车和末班车取自展开后的发车时间";
 inline constexpr char kDateOutsideDetail[] = "%s 不在数据源的服务期 %s 至 %s 之内，没有车次运行";
+inline constexpr char kDuplicatedColumnDetail[] =
+    "表头中“%s”出现了两次（第 %s 列和第 %s 列），不知该读哪一列";
+inline constexpr char kTripTooLongDetail[] = "车次“%s”的停站时刻超过 %s 条，不像是真实的车次";
 
 // Options.
 inline constexpr char kBadDateOption[] = "--date 必须是 YYYYMMDD 形式的日期：";
@@ -99,6 +117,7 @@ inline constexpr char kNoticeLine[] = "%s:%s: %s: %s: %s: %s\n";
 inline constexpr char kFileNoticeLine[] = "%s: %s: %s: %s\n";
 inline constexpr char kSummary[] = "已导入 %s 条线路，用了 %s 个车次，%s 个站点\n";
 inline constexpr char kKindCount[] = "  %s %s: %s\n";
+inline constexpr char kNoticesNotListed[] = "    其余 %s 条没有逐条列出\n";
 inline constexpr char kFailed[] = "导入失败；没有写入任何内容\n";
 
 }  // namespace gtfsTexts

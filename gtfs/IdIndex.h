@@ -7,9 +7,12 @@
 
 // The ids of one feed file (stop_id, trip_id, ...) numbered 0, 1, 2... in the order they are
 // added, found by their text. The ids are kept in one buffer and found through an open-address
-// table, since stop_times.txt looks up a stop on each of its rows.
+// table, since stop_times.txt looks up a stop on each of its rows. The hash is keyed by a
+// secret drawn once per run, so a feed cannot choose ids that all land in one slot.
 class IdIndex {
 public:
+    IdIndex();
+
     static constexpr std::uint32_t kMissing = 0xFFFFFFFFu;
 
     // Adds the id as number size(); false, adding nothing, when it is already there.
@@ -28,11 +31,12 @@ private:
         std::uint32_t number = kMissing;
     };
 
-    static std::uint32_t hashOf(std::string_view id);
+    std::uint32_t hashOf(std::string_view id) const;
     std::size_t slotOf(std::string_view id, std::uint32_t hash) const;
     void grow();
 
     std::string text_;
     std::vector<std::uint32_t> starts_{0};
     std::vector<Slot> slots_;
+    std::uint64_t key_;
 };

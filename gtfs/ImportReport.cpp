@@ -1,14 +1,14 @@
 #include "gtfs/ImportReport.h"
 
-#include <algorithm>
-#include <map>
-#include <utility>
+#include <nlohmann/json.hpp>
 
 #include "core/MessageFormat.h"
 #include "core/TextConversion.h"
 #include "gtfs/GtfsTexts.h"
 
 namespace {
+
+constexpr char kEllipsis[] = u8"…";
 
 const char* severityName(NoticeSeverity severity) {
     switch (severity) {
@@ -22,46 +22,52 @@ const char* severityName(NoticeSeverity severity) {
     return "info";
 }
 
-// Counts by severity and kind, in that order.
-std::map<std::pair<NoticeSeverity, std::string>, std::size_t> countKinds(
-    const std::vector<Notice>& notices) {
-    std::map<std::pair<NoticeSeverity, std::string>, std::size_t> counts;
-    for (const Notice& notice : notices) {
-        ++counts[{notice.severity, notice.kind}];
-    }
-    return counts;
-}
-
-std::string jsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (byte < 0x20) {
-            static const char kHex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 15];
-        } else {
-            out += c;
+// Cuts each text between double quotes that is longer than limit, so that an id of a
+// megabyte names itself in a line.
+std::string shortenQuotes(const std::string& detail, std::size_t limit) {
+    std::string out;
+    std::size_t at = 0;
+    for (;;) {
+        const std::size_t open = detail.find('"', at);
+        const std::size_t close = open == std::string::npos ? open : detail.find('"', open + 1);
+        if (close == std::string::npos) {
+            return out + detail.substr(at);
         }
+        out += detail.substr(at, open + 1 - at);
+        out += shortenedText(detail.substr(open + 1, close - open - 1), limit) + '"';
+        at = close + 1;
     }
-    return out + "\"";
 }
 
 }  // namespace
 
-bool ImportReport::failed() const {
-    return std::any_of(notices.begin(), notices.end(),
-                       [](const Notice& n) { return n.severity == NoticeSeverity::Error; });
+std::string shortenedText(const std::string& text, std::size_t limit) {
+    if (text.size() <= limit) {
+        return text;
+    }
+    std::size_t cut = limit;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return text.substr(0, cut) + kEllipsis;
+}
+
+void ImportReport::add(NoticeSeverity severity, const char* kind, const char* file, std::size_t row,
+                       const std::string& field, const std::string& detail) {
+    if (severity == NoticeSeverity::Error) {
+        ++errors_;
+    }
+    if (++counts_[{severity, kind}] > kNoticesKeptPerKind) {
+        return;
+    }
+    notices.push_back({severity, kind, shortenedText(file, kLongestQuote), row,
+                       shortenedText(field, kLongestQuote),
+                       shortenedText(shortenQuotes(detail, kLongestQuote), 8 * kLongestQuote)});
+}
+
+std::size_t ImportReport::count(NoticeSeverity severity, const std::string& kind) const {
+    const auto found = counts_.find({severity, kind});
+    return found == counts_.end() ? 0 : found->second;
 }
 
 std::string ImportReport::text() const {
@@ -80,38 +86,39 @@ std::string ImportReport::text() const {
             gbkToUtf8(gtfsTexts::kSummary),
             {std::to_string(routes), std::to_string(tripsUsed), std::to_string(stops)});
     }
-    for (const auto& [key, count] : countKinds(notices)) {
+    for (const auto& [key, count] : counts_) {
         out += formatMessage(gtfsTexts::kKindCount,
                              {severityName(key.first), key.second, std::to_string(count)});
+        if (count > kNoticesKeptPerKind) {
+            out += formatMessage(gbkToUtf8(gtfsTexts::kNoticesNotListed),
+                                 {std::to_string(count - kNoticesKeptPerKind)});
+        }
     }
     return out;
 }
 
 std::string ImportReport::json() const {
-    std::string out = "{\n  \"ok\": ";
-    out += failed() ? "false" : "true";
-    out += ",\n  \"routes\": " + std::to_string(routes);
-    out += ",\n  \"tripsUsed\": " + std::to_string(tripsUsed);
-    out += ",\n  \"stops\": " + std::to_string(stops);
-    out += ",\n  \"noticeCounts\": [";
-    const char* separator = "\n";
-    for (const auto& [key, count] : countKinds(notices)) {
-        out += separator;
-        out += "    {\"severity\": " + jsonString(severityName(key.first)) +
-               ", \"kind\": " + jsonString(key.second) + ", \"count\": " + std::to_string(count) +
-               "}";
-        separator = ",\n";
+    nlohmann::ordered_json report;
+    report["ok"] = !failed();
+    report["routes"] = routes;
+    report["tripsUsed"] = tripsUsed;
+    report["stops"] = stops;
+    report["noticeCounts"] = nlohmann::ordered_json::array();
+    for (const auto& [key, count] : counts_) {
+        report["noticeCounts"].push_back(
+            {{"severity", severityName(key.first)},
+             {"kind", key.second},
+             {"count", count},
+             {"notListed", count > kNoticesKeptPerKind ? count - kNoticesKeptPerKind : 0}});
     }
-    out += "\n  ],\n  \"notices\": [";
-    separator = "\n";
+    report["notices"] = nlohmann::ordered_json::array();
     for (const Notice& n : notices) {
-        out += separator;
-        out += "    {\"severity\": " + jsonString(severityName(n.severity)) +
-               ", \"kind\": " + jsonString(n.kind) + ", \"file\": " + jsonString(n.file) +
-               ", \"row\": " + std::to_string(n.row) + ", \"field\": " + jsonString(n.field) +
-               ", \"detail\": " + jsonString(n.detail) + "}";
-        separator = ",\n";
+        report["notices"].push_back({{"severity", severityName(n.severity)},
+                                     {"kind", n.kind},
+                                     {"file", n.file},
+                                     {"row", n.row},
+                                     {"field", n.field},
+                                     {"detail", n.detail}});
     }
-    out += "\n  ]\n}\n";
-    return out;
+    return report.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }

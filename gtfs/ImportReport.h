@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 enum class NoticeSeverity { Error, Warning, Info };
@@ -17,20 +19,33 @@ struct Notice {
     std::string detail;
 };
 
-// Everything an import found, and what it wrote.
+// Everything an import found, and what it wrote. A feed can repeat one fault on every row, so
+// only the first kNoticesKeptPerKind notices of a kind are kept; all are counted.
 struct ImportReport {
+    static constexpr std::size_t kNoticesKeptPerKind = 100;
+    // A quoted text longer than this is cut in a notice, and a whole detail at eight times it.
+    static constexpr std::size_t kLongestQuote = 120;
+
     std::vector<Notice> notices;
     std::size_t routes = 0;
     std::size_t tripsUsed = 0;
     std::size_t stops = 0;
 
     void add(NoticeSeverity severity, const char* kind, const char* file, std::size_t row,
-             const std::string& field, const std::string& detail) {
-        notices.push_back({severity, kind, file, row, field, detail});
-    }
-    bool failed() const;
+             const std::string& field, const std::string& detail);
+    bool failed() const { return errors_ > 0; }
+    // How many notices of the severity and kind were found, kept or not.
+    std::size_t count(NoticeSeverity severity, const std::string& kind) const;
 
     // One line per notice, then the counts and the notices by kind (UTF-8).
     std::string text() const;
     std::string json() const;
+
+private:
+    std::map<std::pair<NoticeSeverity, std::string>, std::size_t> counts_;
+    std::size_t errors_ = 0;
 };
+
+// The text cut at a UTF-8 character's start so that it holds at most limit bytes before an
+// ellipsis.
+std::string shortenedText(const std::string& text, std::size_t limit);

@@ -26,6 +26,7 @@ struct DirectoryPlace {
     std::uint64_t offset = 0;
     std::uint64_t end = 0;  // where the end records begin
     bool oneDisk = true;
+    bool zip64 = false;
 };
 
 // Searches backwards from the end for the end record, which an archive comment may follow.
@@ -96,6 +97,7 @@ bool readZip64End(ArchiveFile& file, DirectoryPlace& place) {
     place.size = end.u64();
     place.offset = end.u64();
     place.end = endOffset;
+    place.zip64 = true;
     place.oneDisk = endDisk == 0 && disks <= 1 && disk == 0 && directoryDisk == 0 &&
                     entriesOnDisk == place.entries;
     return true;
@@ -182,13 +184,21 @@ bool readZipDirectory(ArchiveFile& file, ZipDirectory& directory, std::string& p
     ZipFieldReader fields(bytes);
     directory.entries.clear();
     directory.entries.reserve(std::min<std::uint64_t>(place.entries, bytes.size() / kEntryBytes));
-    for (std::uint64_t i = 0; i < place.entries; ++i) {
+    // Without zip64 records the count has 16 bits, and writers let it wrap past 65,535 (or
+    // stop at 65,535): then the directory's extent, not the count, says where it ends.
+    const bool countWraps = !place.zip64 && place.size >= 0x10000 * kEntryBytes;
+    while (countWraps ? fields.remaining() > 0 : directory.entries.size() < place.entries) {
         ZipEntry entry;
         if (!readEntry(fields, entry)) {
             problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kZipDamagedDirectory;
             return false;
         }
         directory.entries.push_back(std::move(entry));
+    }
+    if (countWraps && directory.entries.size() % 0x10000 != place.entries &&
+        place.entries != 0xFFFF) {
+        problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kZipDamagedDirectory;
+        return false;
     }
     directory.dataEnd = place.offset;
     return true;

@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "core/MessageFormat.h"
@@ -33,8 +34,10 @@ public:
           inputLeft_(entry.compressedSize) {
         if (deflated_) {
             input_.resize(kInputBytes);
-            failed_ = inflateInit2(&inflater_, -MAX_WBITS) != Z_OK;
-            inflating_ = !failed_;
+            inflating_ = inflateInit2(&inflater_, -MAX_WBITS) == Z_OK;
+            if (!inflating_) {
+                problem_ = gtfsTexts::kZipDeflateDamaged;
+            }
         }
     }
     ~ZipEntryStream() override {
@@ -44,32 +47,48 @@ public:
     }
 
     std::size_t read(char* buffer, std::size_t size) override {
-        if (failed_ || checked_) {
+        if (!problem_.empty() || checked_) {
             return 0;
         }
         size = std::min(size, kLongestPass);
         const std::size_t got = deflated_ ? inflateInto(buffer, size) : copyInto(buffer, size);
-        if (failed_) {
+        if (!problem_.empty()) {
             return 0;
         }
         produced_ += got;
         crc_ = crc32(crc_, reinterpret_cast<const Bytef*>(buffer), static_cast<uInt>(got));
         if (produced_ > expectedSize_) {
-            failed_ = true;
-            return 0;
+            return failWith(sizeMismatch());
         }
         if (got == 0 && size > 0) {
             checked_ = true;
-            failed_ = produced_ != expectedSize_ || crc_ != expectedCrc_;
+            if (produced_ != expectedSize_) {
+                return failWith(sizeMismatch());
+            }
+            if (crc_ != expectedCrc_) {
+                return failWith(gtfsTexts::kZipCrcMismatch);
+            }
         }
         return got;
     }
-    bool failed() const override { return failed_; }
+    bool failed() const override { return !problem_.empty(); }
+    std::string problem() const override { return problem_; }
 
 private:
+    std::size_t failWith(std::string problem) {
+        if (problem_.empty()) {
+            problem_ = std::move(problem);
+        }
+        return 0;
+    }
+
+    std::string sizeMismatch() const {
+        return formatMessage(gtfsTexts::kZipSizeMismatch, {std::to_string(expectedSize_)});
+    }
+
     bool readInput(char* buffer, std::size_t count) {
         if (!file_->readAt(offset_, buffer, count)) {
-            failed_ = true;
+            failWith(formatMessage(gtfsTexts::kReadFailed, {file_->lastError()}));
             return false;
         }
         offset_ += count;
@@ -99,11 +118,12 @@ private:
             const int result = inflate(&inflater_, Z_NO_FLUSH);
             if (result == Z_STREAM_END) {
                 ended_ = true;
-            } else if (result != Z_OK &&
-                       !(result == Z_BUF_ERROR && inflater_.avail_in == 0 && inputLeft_ > 0)) {
-                // Damaged data, or compressed data that ends before the stream does.
-                failed_ = true;
-                return 0;
+            } else if (result == Z_BUF_ERROR && inflater_.avail_in == 0) {
+                if (inputLeft_ == 0) {
+                    return failWith(gtfsTexts::kZipDeflateCut);
+                }
+            } else if (result != Z_OK) {
+                return failWith(gtfsTexts::kZipDeflateDamaged);
             }
         }
         return size - inflater_.avail_out;
@@ -122,8 +142,31 @@ private:
     std::uint64_t produced_ = 0;
     uLong crc_ = crc32(0, Z_NULL, 0);
     bool checked_ = false;
-    bool failed_ = false;
+    std::string problem_;
 };
+
+// Compression methods a zip archive may name, by their number in the zip format.
+std::string methodName(std::uint16_t method) {
+    switch (method) {
+        case 1:
+            return "Shrink";
+        case 6:
+            return "Implode";
+        case 9:
+            return "Deflate64";
+        case 12:
+            return "bzip2";
+        case 14:
+            return "LZMA";
+        case 93:
+            return "Zstandard (zstd)";
+        case 95:
+            return "xz";
+        case 98:
+            return "PPMd";
+    }
+    return formatMessage(gtfsTexts::kZipMethodNumber, {std::to_string(method)});
+}
 
 // Where the entry's data begins, after its local header's own name and extra field; false
 // when the header is not there or the data would run past the archive's entries.
@@ -150,17 +193,18 @@ bool findData(ArchiveFile& file, const ZipEntry& entry, std::uint64_t dataEnd,
 
 std::unique_ptr<FeedStream> openZipEntry(const std::string& path, const ZipEntry& entry,
                                          std::uint64_t dataEnd, std::string& problem) {
-    if ((entry.flags & kEncryptedFlag) != 0) {
+    // Method 99 is WinZip's AES encryption.
+    if ((entry.flags & kEncryptedFlag) != 0 || entry.method == 99) {
         problem = gtfsTexts::kZipEncrypted;
         return nullptr;
     }
     if (entry.method != kStored && entry.method != kDeflated) {
-        problem = formatMessage(gtfsTexts::kZipMethod, {std::to_string(entry.method)});
+        problem = formatMessage(gtfsTexts::kZipMethod, {methodName(entry.method)});
         return nullptr;
     }
     auto file = std::make_unique<ArchiveFile>();
     if (!file->open(path)) {
-        problem = gtfsTexts::kUnreadable;
+        problem = formatMessage(gtfsTexts::kReadFailed, {file->lastError()});
         return nullptr;
     }
     std::uint64_t dataOffset = 0;

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <nlohmann/json.hpp>
 
 #include "core/DataFiles.h"
 #include "core/TextConversion.h"
@@ -144,9 +145,11 @@ TEST(CliImportTest, WritesATextThatConvertsOrNothingAndAReportEitherWay) {
     writeFile(feed + "/stop_times.txt", stopTimes + "t3,A,1,8:00:00\n");
     EXPECT_EQ(run("import '" + feed + "' -o '" + text + "' --report '" + report + "'"), 1);
     EXPECT_FALSE(fileExists(text));
-    EXPECT_NE(readFile(report).find("\"kind\": \"unknown_trip\", \"file\": \"stop_times.txt\", "
-                                    "\"row\": 6, \"field\": \"trip_id\""),
-              std::string::npos);
+    const nlohmann::json notice = nlohmann::json::parse(readFile(report))["notices"].back();
+    EXPECT_EQ(notice["kind"], "unknown_trip");
+    EXPECT_EQ(notice["file"], "stop_times.txt");
+    EXPECT_EQ(notice["row"], 6);
+    EXPECT_EQ(notice["field"], "trip_id");
 }
 
 namespace {

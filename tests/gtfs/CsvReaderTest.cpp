@@ -64,19 +64,27 @@ TEST(CsvReaderTest, ReadsRfc4180RecordsWhateverTheChunkSize) {
     }
 }
 
-TEST(CsvReaderTest, ReportsMalformedQuotesAtTheirRow) {
+TEST(CsvReaderTest, RefusesMalformedAndOverlongRecordsAtTheirRow) {
+    const std::size_t limit = CsvReader::kLongestRecord;
+    const std::string longest(limit, 'x');
     const struct {
-        const char* text;
-        const char* records;
-        const char* error;
+        std::string text;
+        std::string records;
+        const char* error;  // null when the whole text reads
     } cases[] = {
         {"a\n\"open,b\nc\n", "1:a\n", gtfsTexts::kUnclosedQuote},
         {"a\n\"x\"y,b\n", "1:a\n", gtfsTexts::kTextAfterQuote},
+        {"a\n" + longest + "\nb", "1:a\n2:" + longest + "\n3:b\n", nullptr},
+        {"a\n" + longest + "y\nb", "1:a\n", gtfsTexts::kRecordTooLong},
+        {"a\n\"" + longest, "1:a\n", gtfsTexts::kRecordTooLong},
+        {"a\n" + std::string(limit + 1, ','), "1:a\n", gtfsTexts::kRecordTooLong},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 20));
         std::string error;
-        EXPECT_EQ(readAll(c.text, 3, &error), c.records);
-        EXPECT_EQ(error, std::string(c.error) + " at 2");
+        EXPECT_EQ(readAll(c.text, c.text.size() < 100 ? 3 : 4096, &error), c.records);
+        EXPECT_EQ(error, std::string(c.error != nullptr ? c.error : "") + " at " +
+                             (c.error != nullptr ? "2" : "3"));
     }
 }
 

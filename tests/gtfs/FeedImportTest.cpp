@@ -163,6 +163,28 @@ TEST_F(FeedImportTest, StopTimesOfATripApartAreGatheredAllTheSame) {
     ASSERT_TRUE(import(files));
     EXPECT_EQ(lines()[0].substr(0, 45), "1,Central,6:00,7:30,Gamma?,8:00,8:00,公交,Cen");
     EXPECT_EQ(notices()[0], "stop_times_not_grouped_by_trip stop_times.txt:18 trip_id");
+
+    // Every row apart from its trip's, read in batches of any size.
+    ASSERT_TRUE(import(sampleFeed()));
+    const std::vector<std::string> grouped = lines();
+    const std::string sorted = sampleFeed()["stop_times.txt"];
+    std::vector<std::string> rows;
+    for (std::size_t at = sorted.find('\n') + 1; at < sorted.size();) {
+        const std::size_t end = sorted.find('\n', at) + 1;
+        rows.push_back(sorted.substr(at, end - at));
+        at = end;
+    }
+    stopTimes = sorted.substr(0, sorted.find('\n') + 1);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        stopTimes += rows[i * 7 % rows.size()];  // 7 is prime to the 17 rows
+    }
+    for (const std::size_t held : {1, 2, 5, 1000}) {
+        SCOPED_TRACE(held);
+        ImportOptions options;
+        options.stopTimesHeld = held;
+        ASSERT_TRUE(import(files, options));
+        EXPECT_EQ(lines(), grouped);
+    }
 }
 
 TEST_F(FeedImportTest, TakesOnlyTheTripsThatRunOnTheDate) {
@@ -205,6 +227,7 @@ TEST_F(FeedImportTest, StopsAtTheFirstBrokenRowWithItsPlace) {
          "malformed_number stop_times.txt:12 stop_sequence"},
         {"trips.txt", "R2,WK,t5", "R9,WK,t5", "unknown_route trips.txt:6 route_id"},
         {"trips.txt", "service_id", "service", "missing_required_column trips.txt:1 service_id"},
+        {"trips.txt", "direction_id", "trip_id", "duplicated_column trips.txt:1 trip_id"},
         {"routes.txt", "\"Harbour, Loop\"", "\"Harbour, Loop", "malformed_csv routes.txt:2 "},
         {"stops.txt", "", "", "missing_required_file stops.txt:0 "},
     };

@@ -103,12 +103,16 @@ TEST_F(FeedZipTest, DamagedDataFailsTheStream) {
         const char* what;
         std::size_t at;
         int delta;
+        std::string problem;
     } cases[] = {
-        {"a byte of the deflated data", data + 1000, 1},
-        {"the CRC-32 in the directory", entry + 16, 1},
-        {"the size in the directory", entry + 24, 1},
-        {"the size in the directory", entry + 24, -1},
-        {"the compressed size in the directory (data cut short)", entry + 20, -1000},
+        {"a byte of the deflated data", data + 1000, 1, gtfsTexts::kZipDeflateDamaged},
+        {"the CRC-32 in the directory", entry + 16, 1, gtfsTexts::kZipCrcMismatch},
+        {"the size in the directory", entry + 24, 1,
+         formatMessage(gtfsTexts::kZipSizeMismatch, {std::to_string(large.size() + 1)})},
+        {"the size in the directory", entry + 24, -1,
+         formatMessage(gtfsTexts::kZipSizeMismatch, {std::to_string(large.size() - 1)})},
+        {"the compressed size in the directory (data cut short)", entry + 20, -1000,
+         gtfsTexts::kZipDeflateCut},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -118,6 +122,7 @@ TEST_F(FeedZipTest, DamagedDataFailsTheStream) {
         ASSERT_TRUE(stream) << problem;
         readAll(*stream, 1 << 16);
         EXPECT_TRUE(stream->failed());
+        EXPECT_EQ(stream->problem(), c.problem);
     }
 }
 
@@ -161,7 +166,9 @@ TEST_F(FeedZipTest, RefusesFilesItCannotReadAndSaysWhy) {
         {"encrypted", zipArchive({{"stops.txt", "stop_id\nA\n", kStored, 0x0001}}),
          gtfsTexts::kZipEncrypted},
         {"compressed with bzip2", zipArchive({{"stops.txt", "stop_id\nA\n", 12}}),
-         formatMessage(gtfsTexts::kZipMethod, {"12"})},
+         formatMessage(gtfsTexts::kZipMethod, {"bzip2"})},
+        {"compressed with zstd", zipArchive({{"stops.txt", "stop_id\nA\n", 93}}),
+         formatMessage(gtfsTexts::kZipMethod, {"Zstandard (zstd)"})},
         {"its local header damaged", damagedHeader, gtfsTexts::kZipDamagedEntry},
     };
     for (const auto& c : cases) {
