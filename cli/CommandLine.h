@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+// The exit status of a wrong command line.
+constexpr int kUsageError = 2;
+
 // A command line split into the command, its positional arguments and its "--name value"
 // options. Which options take a value is given by the caller.
 struct CommandLine {

@@ -2,14 +2,10 @@
 
 #include <cstdio>
 
-#include "cli/CliTexts.h"
+#include "cli/InputTextOutput.h"
 #include "cli/OutputFile.h"
 #include "cli/TerminalLog.h"
-#include "core/CoreTexts.h"
-#include "core/InputTextWriter.h"
-#include "core/MessageFormat.h"
 #include "core/RouteDatabase.h"
-#include "core/TextConversion.h"
 #include "datafiles/Loader.h"
 
 int runDump(const CommandLine& line, const Terminal& terminal) {
@@ -20,18 +16,7 @@ int runDump(const CommandLine& line, const Terminal& terminal) {
         return 1;
     }
 
-    std::vector<InputTextProblem> problems;
-    std::string text = writeInputText(database, problems);
-    for (const InputTextProblem& problem : problems) {
-        const std::string number = std::to_string(problem.line);
-        terminal.err(
-            problem.route.empty() && problem.what == coreTexts::kInputTextHeaderValue
-                ? formatMessage(cliTexts::kDumpHeaderProblem, {number, problem.what})
-                : formatMessage(cliTexts::kDumpProblem, {number, problem.route, problem.what}));
-    }
-    if (line.has("--utf8")) {
-        text = wideToUtf8(ansiToWide(text));
-    }
+    const std::string text = inputTextFor(database, line.has("--utf8"), terminal);
 
     const auto output = line.options.find("-o");
     if (output == line.options.end()) {

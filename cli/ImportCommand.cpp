@@ -3,10 +3,9 @@
 #include <sys/stat.h>
 
 #include "cli/CliTexts.h"
+#include "cli/InputTextOutput.h"
 #include "cli/OutputFile.h"
 #include "cli/TerminalLog.h"
-#include "core/CoreTexts.h"
-#include "core/InputTextWriter.h"
 #include "core/MessageFormat.h"
 #include "core/TextConversion.h"
 #include "gtfs/FeedImport.h"
@@ -14,8 +13,6 @@
 #include "gtfs/GtfsTime.h"
 
 namespace {
-
-constexpr int kUsageError = 2;
 
 std::string option(const CommandLine& line, const char* name) {
     const auto found = line.options.find(name);
@@ -26,7 +23,7 @@ std::string option(const CommandLine& line, const char* name) {
 // program's ANSI arguments) as it stands.
 std::string commandLineText(const std::string& text) {
     std::u16string wide;
-    return utf8ToWide(text, wide) ? wideToAnsi(wide) : text;
+    return utf8ToWide(text, wide) ? utf16ToGbk(wide) : text;
 }
 
 // True when both paths name one existing file.
@@ -84,16 +81,8 @@ int runImport(const CommandLine& line, const Terminal& terminal) {
 
     std::string text;
     if (imported) {
-        std::vector<InputTextProblem> problems;
-        text = writeInputText(database, problems);
-        // The importer replaces what the format cannot hold, so these would be its own faults.
-        for (const InputTextProblem& problem : problems) {
-            terminal.err(formatMessage(cliTexts::kDumpProblem, {std::to_string(problem.line),
-                                                                problem.route, problem.what}));
-        }
-        if (line.has("--utf8")) {
-            text = wideToUtf8(ansiToWide(text));
-        }
+        // The importer replaces what the format cannot hold, so a problem would be its own fault.
+        text = inputTextFor(database, line.has("--utf8"), terminal);
     }
 
     terminal.errUtf8(report.text());

@@ -27,7 +27,7 @@ void Terminal::errUtf8(std::string_view utf8Text) const {
     std::u16string_view rest = wide;
     std::string piece;
     while (!wideToAnsiExact(rest, piece, bad)) {
-        gbk += wideToAnsi(rest.substr(0, bad));
+        gbk += utf16ToGbk(rest.substr(0, bad));
         char32_t point = rest[bad];
         std::size_t units = 1;
         if (point >= 0xD800 && point < 0xDC00 && bad + 1 < rest.size()) {
@@ -45,7 +45,7 @@ void Terminal::errUtf8(std::string_view utf8Text) const {
 
 void Terminal::write(std::FILE* stream, std::string_view gbkText) const {
     if (encoding_ == TerminalEncoding::Utf8) {
-        const std::string utf8 = wideToUtf8(ansiToWide(gbkText));
+        const std::string utf8 = gbkToUtf8(gbkText);
         std::fwrite(utf8.data(), 1, utf8.size(), stream);
     } else {
         std::fwrite(gbkText.data(), 1, gbkText.size(), stream);

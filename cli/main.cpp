@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr int kUsageError = 2;
-
 bool validEncoding(const std::string& name) {
     return name == "gbk" || name == "utf-8";
 }

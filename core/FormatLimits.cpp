@@ -37,7 +37,7 @@ bool checkFormatLimits(const DatabaseLayout& layout, LogSink& log) {
     for (const TripPlan& trip : layout.trips) {
         if (trip.stations.size() > kMaxListEntries) {
             report(coreTexts::kTripListTooLong,
-                   {wideToAnsi(trip.wideText), number(trip.stations.size())});
+                   {utf16ToGbk(trip.wideText), number(trip.stations.size())});
         }
         tripStationsLength += listBytes(trip.stations.size());
     }

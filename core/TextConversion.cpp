@@ -1,7 +1,7 @@
 #include "core/TextConversion.h"
 
 std::string gbkToUtf8(std::string_view gbk) {
-    return wideToUtf8(ansiToWide(gbk));
+    return wideToUtf8(gbkToUtf16(gbk));
 }
 
 bool utf8ToGbk(std::string_view utf8, std::string& gbk) {

@@ -23,8 +23,8 @@ bool AnsiToWide(const char* text, char16_t* buffer, std::size_t capacity);
 bool WideToAnsi(const char16_t* text, char* buffer, std::size_t capacity);
 
 // Whole-text forms without a capacity; a NUL inside the text is converted like any character.
-std::u16string ansiToWide(std::string_view text);
-std::string wideToAnsi(std::u16string_view text);
+std::u16string gbkToUtf16(std::string_view text);
+std::string utf16ToGbk(std::u16string_view text);
 
 // Converts to GBK only when every code unit has an exact GBK form; otherwise returns false
 // and sets badIndex to the first unit that has none.
@@ -35,7 +35,7 @@ bool wideToAnsiExact(std::u16string_view text, std::string& out, std::size_t& ba
 bool utf8ToWide(std::string_view text, std::u16string& out);
 std::string wideToUtf8(std::u16string_view text);
 
-// GBK and UTF-8 texts, for terminals, JSON and web pages. gbkToUtf8 follows ansiToWide;
+// GBK and UTF-8 texts, for terminals, JSON and web pages. gbkToUtf8 follows gbkToUtf16;
 // utf8ToGbk fails on bytes that are not UTF-8 and on characters GBK cannot hold.
 std::string gbkToUtf8(std::string_view gbk);
 bool utf8ToGbk(std::string_view utf8, std::string& gbk);

@@ -301,14 +301,14 @@ bool WideToAnsi(const char16_t* text, char* buffer, std::size_t capacity) {
     return true;
 }
 
-std::u16string ansiToWide(std::string_view text) {
+std::u16string gbkToUtf16(std::string_view text) {
     std::u16string out;
     out.reserve(text.size());
     decodeGbk(text, [&](char16_t unit) { out.push_back(unit); });
     return out;
 }
 
-std::string wideToAnsi(std::u16string_view text) {
+std::string utf16ToGbk(std::u16string_view text) {
     std::string out;
     out.reserve(text.size() * 2);
     encodeGbk(text, [&](char byte) { out.push_back(byte); });
@@ -323,7 +323,7 @@ bool wideToAnsiExact(std::u16string_view text, std::string& out, std::size_t& ba
             return false;
         }
     }
-    out = wideToAnsi(text);
+    out = utf16ToGbk(text);
     return true;
 }
 

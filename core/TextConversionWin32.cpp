@@ -66,12 +66,12 @@ bool WideToAnsi(const char16_t* text, char* buffer, std::size_t capacity) {
     return WideCharToMultiByte(kGbk, 0, wide(text), -1, buffer, needed, nullptr, nullptr) == needed;
 }
 
-std::u16string ansiToWide(std::string_view text) {
+std::u16string gbkToUtf16(std::string_view text) {
     bool ok = false;
     return multiByteToWide(kGbk, 0, text, ok);
 }
 
-std::string wideToAnsi(std::u16string_view text) {
+std::string utf16ToGbk(std::u16string_view text) {
     return wideToMultiByte(kGbk, text);
 }
 
@@ -86,7 +86,7 @@ bool wideToAnsiExact(std::u16string_view text, std::string& out, std::size_t& ba
             return false;
         }
     }
-    out = wideToAnsi(text);
+    out = utf16ToGbk(text);
     return true;
 }
 

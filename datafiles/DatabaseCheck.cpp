@@ -151,7 +151,7 @@ private:
                         formatMessage(text::kCheckPastEnd, {recordName, number(in.size())}));
                 return false;
             }
-            record.name = wideToAnsi(utf16leToWide(wide));
+            record.name = utf16ToGbk(utf16leToWide(wide));
             if (!readNumber(in, file, recordName, kThreeByteOffsetBytes, record.offset)) {
                 return false;
             }

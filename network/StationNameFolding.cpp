@@ -12,7 +12,7 @@ constexpr char16_t kIdeographicSpace = u'\u3000';
 
 std::u16string foldStationNameWide(std::string_view gbkName) {
     std::u16string folded;
-    for (char16_t unit : ansiToWide(gbkName)) {
+    for (char16_t unit : gbkToUtf16(gbkName)) {
         if (unit == u' ' || unit == u'\t' || unit == kIdeographicSpace) {
             continue;
         }
@@ -25,5 +25,5 @@ std::u16string foldStationNameWide(std::string_view gbkName) {
 }
 
 std::string foldStationName(std::string_view gbkName) {
-    return wideToAnsi(foldStationNameWide(gbkName));
+    return utf16ToGbk(foldStationNameWide(gbkName));
 }

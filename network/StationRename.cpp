@@ -69,7 +69,7 @@ std::string stationNameProblem(std::string_view gbkName) {
     }
     std::string roundTrip;
     std::size_t bad = 0;
-    if (!wideToAnsiExact(ansiToWide(gbkName), roundTrip, bad) || roundTrip != gbkName) {
+    if (!wideToAnsiExact(gbkToUtf16(gbkName), roundTrip, bad) || roundTrip != gbkName) {
         return networkTexts::kStationNameNotGbk;
     }
     return std::string();

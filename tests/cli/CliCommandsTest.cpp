@@ -53,7 +53,7 @@ TEST_F(CliCommandsTest, DumpWritesTheSameTextToStandardOutputOrAFileAndInUtf8) {
     EXPECT_TRUE(out.empty());
 
     ASSERT_EQ(run("dump --utf8 '" + db + "'"), 0) << err;
-    EXPECT_EQ(out, wideToUtf8(ansiToWide(gbk)));
+    EXPECT_EQ(out, gbkToUtf8(gbk));
 }
 
 TEST_F(CliCommandsTest, DumpOfADirectoryWithoutDataFilesFails) {

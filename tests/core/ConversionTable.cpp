@@ -20,7 +20,7 @@ void printSequence(const std::string& bytes) {
         std::printf("%02X", b);
     }
     std::printf(":");
-    printUnits(ansiToWide(bytes));
+    printUnits(gbkToUtf16(bytes));
     std::printf(" |");
     char16_t buffer[4];
     if (AnsiToWide(bytes.c_str(), buffer, 4)) {

@@ -42,7 +42,7 @@ LiteralFiles literalGenerate(const std::vector<std::unique_ptr<Route>>& routes) 
     int stationCounter = 0;
     for (auto& [name, stationNumber] : table) {
         stationNumber = stationCounter++;
-        appendCountedText(files.stationIndex, ansiToWide(name));
+        appendCountedText(files.stationIndex, gbkToUtf16(name));
         appendThreeByteOffset(files.stationIndex, static_cast<int>(files.stationTrips.size()));
         std::vector<int> tripList;
         int tripCounter = 0;
@@ -69,7 +69,7 @@ LiteralFiles literalGenerate(const std::vector<std::unique_ptr<Route>>& routes) 
     }
     appendTwoByteNumber(files.tripIndex, tripCount);
     auto appendTrip = [&](const std::string& text, const std::vector<std::string>& stations) {
-        appendCountedText(files.tripIndex, ansiToWide(text));
+        appendCountedText(files.tripIndex, gbkToUtf16(text));
         appendThreeByteOffset(files.tripIndex, static_cast<int>(files.tripStations.size()));
         std::vector<int> numbers;
         for (const std::string& name : stations) {

@@ -67,7 +67,7 @@ TEST(TextConversion, EveryValidPairRoundTrips) {
             const std::u16string wide = toWide(gbk);
             ASSERT_EQ(wide.size(), 1u) << std::hex << lead << trail;
             ASSERT_NE(wide[0], u'?') << std::hex << lead << trail;
-            ASSERT_EQ(wideToAnsi(wide), gbk) << std::hex << lead << trail;
+            ASSERT_EQ(utf16ToGbk(wide), gbk) << std::hex << lead << trail;
             ++pairs;
         }
     }
@@ -83,7 +83,7 @@ TEST(TextConversion, CodePageAdditionsToGbk) {
     EXPECT_EQ(toWide(pair(0xFE, 0xFE)), u"\uE4C5");
     EXPECT_EQ(toWide(pair(0xA2, 0xAB)), u"\uE766");  // unassigned positions in code order
     EXPECT_EQ(toWide(pair(0xA2, 0xE3)), u"\uE76C");
-    EXPECT_EQ(wideToAnsi(u"\u20AC"), "\x80");
+    EXPECT_EQ(utf16ToGbk(u"\u20AC"), "\x80");
 }
 
 // In a fresh process the table holds only what earlier texts needed; an unassigned position
@@ -107,9 +107,9 @@ TEST(TextConversion, InvalidBytesNeverStopTheConversion) {
     EXPECT_EQ(toWide(pair(0x81, 0x7F) + "B"), u"?B");
     // A lead byte at the end of the text is one "?".
     EXPECT_EQ(toWide("A\x81"), u"A?");
-    EXPECT_EQ(ansiToWide(std::string("\x81\0B", 3)), std::u16string(u"?\0B", 3));
+    EXPECT_EQ(gbkToUtf16(std::string("\x81\0B", 3)), std::u16string(u"?\0B", 3));
     // A unit without a GBK form becomes "?".
-    EXPECT_EQ(wideToAnsi(u"a\U0001F600b"), "a??b");
+    EXPECT_EQ(utf16ToGbk(u"a\U0001F600b"), "a??b");
 }
 
 TEST(TextConversion, ExactConversionNamesTheFirstUnitWithoutGbkForm) {

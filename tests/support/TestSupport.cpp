@@ -136,7 +136,7 @@ std::string threeByte(int p) {
 
 std::string utf16le(std::string_view gbk) {
     std::string out;
-    for (char16_t unit : ansiToWide(gbk)) {
+    for (char16_t unit : gbkToUtf16(gbk)) {
         out.push_back(static_cast<char>(unit & 0xFF));
         out.push_back(static_cast<char>(unit >> 8));
     }
