@@ -84,6 +84,7 @@ int runCommand(int argc, char** argv, Terminal& terminal) {
         if (line.arguments.size() != 1) {
             return usageError(terminal, cliTexts::kWrongArguments + line.command);
         }
+        placeHeapOnLargePages();
         return runLint(line, terminal);
     }
     if (line.command == "convert") {
