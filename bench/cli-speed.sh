@@ -42,6 +42,16 @@ for ((i = 0; i < ${#inputs[@]}; i += 2)); do
     taskset -c 0 "$bin/bench/velorin-process-timer" "$runs" \
         "$bin/cli/velorin-cli" lint "${inputs[i + 1]}"
 done
+# A journey query on the limit city's data folder, next to check of the same folder: from the
+# first station of the first line to the last of the third.
+"$bin/cli/velorin-cli" convert "$work/limit-city.txt" "$work/limit" >/dev/null
+first_line=$(sed -n '/^\[datasection\]/{n;p;q}' "$work/limit-city.txt" | cut -d, -f9)
+third_line=$(sed -n '/^\[datasection\]/{n;n;n;p;q}' "$work/limit-city.txt" | cut -d, -f9)
+printf 'velorin-cli check, limit city folder\n  '
+taskset -c 0 "$bin/bench/velorin-process-timer" "$runs" "$bin/cli/velorin-cli" check "$work/limit"
+printf 'velorin-cli query, limit city folder\n  '
+taskset -c 0 "$bin/bench/velorin-process-timer" "$runs" "$bin/cli/velorin-cli" \
+    --output-encoding gbk query "$work/limit" "${first_line%%-*}" "${third_line##*-}"
 # What no conversion can go below: starting the process, and a save's flushes to the disk.
 printf 'velorin-cli --version (starting the process alone)\n  '
 taskset -c 0 "$bin/bench/velorin-process-timer" "$runs" "$bin/cli/velorin-cli" --version

@@ -15,6 +15,7 @@
 #include "cli/LintCommand.h"
 #include "cli/QueryCommand.h"
 #include "cli/RenameCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/StationCommand.h"
 #include "cli/Terminal.h"
 #include "res/Version.h"
@@ -112,6 +113,12 @@ int runCommand(int argc, char** argv, Terminal& terminal) {
             return usageError(terminal, cliTexts::kImportNeedsOutput);
         }
         return runImport(line, terminal);
+    }
+    if (line.command == "report") {
+        if (line.arguments.size() != 1 || !line.has("-o")) {
+            return usageError(terminal, cliTexts::kWrongArguments + line.command);
+        }
+        return runReport(line, terminal);
     }
     if (line.command == "station" || line.command == "query") {
         if (line.arguments.size() != (line.command == "station" ? 2u : 3u)) {
