@@ -4,7 +4,6 @@
 
 #include "core/FieldReader.h"
 #include "editor/EditorTexts.h"
-#include "editor/StationList.h"
 
 namespace {
 
@@ -137,8 +136,10 @@ void RouteEditor::storeRoute() {
 }
 
 void RouteEditor::copyFormInto(Route& route) const {
-    route.upStations = parseStationText(form_.text(FormText::UpStations));
-    route.downStations = parseStationText(form_.text(FormText::DownStations));
+    route.upStations.clear();
+    splitStations(form_.text(FormText::UpStations), route.upStations);
+    route.downStations.clear();
+    splitStations(form_.text(FormText::DownStations), route.downStations);
     route.name = form_.text(FormText::Name);
     for (const ValueField& field : kTimeFields) {
         timeOf(route, field) = form_.value(field.box);
@@ -163,7 +164,8 @@ void RouteEditor::refreshRouteList() {
 }
 
 void RouteEditor::importDownStations() {
-    std::vector<std::string> stations = parseStationText(form_.text(FormText::UpStations));
+    std::vector<std::string> stations;
+    splitStations(form_.text(FormText::UpStations), stations);
     std::reverse(stations.begin(), stations.end());
     form_.setText(FormText::DownStations, joinStations(stations));
 }
