@@ -3,70 +3,73 @@
 // What the command-line tool says of its own; the core's messages come through the log.
 namespace cliTexts {
 
+// Columns are counted with a Chinese character as two, as a console shows it.
 inline constexpr char kUsage[] =
-    "usage: velorin-cli <command> [options]\n"
+    "用法: velorin-cli <命令> [选项]\n"
     "\n"
-    "commands:\n"
-    "  convert INPUT OUTDIR   convert a bus-line text file into the five data files\n"
-    "                         (readme.txt, s.i, s.d, t.i, t.d) in OUTDIR\n"
-    "  dump DIR               write the data files in DIR back as an input text file\n"
-    "  check DIR              verify that the five data files in DIR agree\n"
-    "  import FEED -o FILE    write a GTFS feed (zip or directory) as an input text file\n"
-    "  diff A B               列出两个版本（输入文本或数据文件夹）之间的改动\n"
-    "  rename SOURCE OLD NEW  把输入文本或数据文件夹中的站名OLD全部改为NEW\n"
+    "命令:\n"
+    "  convert 输入文件 输出目录   把公交线路文本文件转换成五个数据文件\n"
+    "                              (readme.txt、s.i、s.d、t.i、t.d)，写入输出目录\n"
+    "  dump 目录                   把目录中的数据文件写回成输入文本文件\n"
+    "  check 目录                  检查目录中的五个数据文件是否互相一致\n"
+    "  import 数据源 -o 文件       把GTFS数据(zip文件或目录)写成输入文本文件\n"
+    "  diff 甲 乙                  列出两个版本（输入文本或数据文件夹）之间的改动\n"
+    "  rename 来源 旧站名 新站名   把输入文本或数据文件夹中的站名全部改为新站名\n"
     "\n"
-    "options of convert:\n"
-    "  --input-encoding gbk|utf-8   encoding of INPUT (default gbk)\n"
+    "convert的选项:\n"
+    "  --input-encoding gbk|utf-8   输入文件的编码。不指定时自动识别记事本保存的\n"
+    "                               UTF-8(带或不带BOM)和UTF-16，其余按GBK读取\n"
     "\n"
-    "options of dump:\n"
-    "  -o FILE                      write the text to FILE instead of standard output\n"
-    "  --utf8                       write UTF-8 instead of GBK\n"
+    "dump的选项:\n"
+    "  -o 文件                      把文本写入文件，而不是标准输出\n"
+    "  --utf8                       写成UTF-8，而不是GBK\n"
     "\n"
-    "options of import:\n"
-    "  --date YYYYMMDD              only the trips that run on that day\n"
-    "  --city NAME                  the city (default: the agency's name)\n"
-    "  --author TEXT, --memo TEXT   the header's author and memo\n"
-    "  --utf8                       write UTF-8 instead of GBK\n"
-    "  --report FILE                write the report as JSON to FILE as well\n"
+    "import的选项:\n"
+    "  --date YYYYMMDD              只要这一天运行的车次\n"
+    "  --city 名称                  城市名称(默认: 公交公司的名称)\n"
+    "  --author 文字, --memo 文字   文件头里的作者和其他信息\n"
+    "  --utf8                       写成UTF-8，而不是GBK\n"
+    "  --report 文件                同时把报告以JSON格式写入文件\n"
     "\n"
-    "options of diff:\n"
-    "  --json FILE                  把改动另写成JSON文件FILE\n"
+    "diff的选项:\n"
+    "  --json 文件                  把改动另写成JSON文件\n"
     "                               （退出状态：0相同，1不同，2无法读取）\n"
     "\n"
-    "options of rename:\n"
+    "rename的选项:\n"
     "  --dry-run                    只列出要改的线路，不修改文件\n"
     "\n"
-    "options of every command:\n"
-    "  --output-encoding gbk|utf-8  encoding of what is printed (default: the terminal's)\n"
-    "  --help                       show this text\n"
-    "  --version                    show the version\n"
+    "所有命令的选项:\n"
+    "  --output-encoding gbk|utf-8  显示信息的编码(默认: 终端的编码)\n"
+    "  --help                       显示这段说明\n"
+    "  --version                    显示版本\n"
     "\n"
-    "Messages are printed with their level: [错误] error, [警告] warning, [信息] information.\n"
-    "The exit status is 0 on success, 1 when the conversion, the loading or the import failed or\n"
-    "logged an error or check found a problem, and 2 for a wrong command line.\n";
+    "信息前面标有级别: [错误] 错误，[警告] 警告，[信息] 一般信息。\n"
+    "退出状态: 成功为0；转换、加载或导入失败、记录了错误，或者check发现问题为1；\n"
+    "命令行有误为2。\n";
 
 inline constexpr char kVersionPrefix[] = "velorin-cli ";
 inline constexpr char kErrorPrefix[] = "velorin-cli: ";
 inline constexpr char kOutOfMemory[] = "内存不足，命令已停止";
-inline constexpr char kUnknownCommand[] = "unknown command: ";
-inline constexpr char kUnknownOption[] = "unknown option: ";
-inline constexpr char kMissingValue[] = "option needs a value: ";
-inline constexpr char kBadEncoding[] = "encoding must be gbk or utf-8: ";
-inline constexpr char kWrongArguments[] = "wrong number of arguments for ";
-inline constexpr char kImportNeedsOutput[] = "import needs -o FILE";
+inline constexpr char kUnknownCommand[] = "未知的命令: ";
+inline constexpr char kUnknownOption[] = "未知的选项: ";
+inline constexpr char kMissingValue[] = "选项缺少值: ";
+inline constexpr char kBadEncoding[] = "编码只能是gbk或utf-8: ";
+inline constexpr char kWrongArguments[] = "参数个数不对: ";
+inline constexpr char kImportNeedsOutput[] = "import需要用-o指定输出文件";
 inline constexpr char kOutputIsInput[] = "“%s”是要导入的数据本身（或其中的文件），不能写在它上面";
 inline constexpr char kReportIsOutput[] = "--report 与 -o 是同一个文件“%s”";
 // Filled with the path of a source that is neither an input text nor a data folder.
 inline constexpr char kSourceNotFound[] = "找不到%s：它既不是输入文本，也不是数据文件夹";
-inline constexpr char kSeeHelp[] = "try 'velorin-cli --help'";
+inline constexpr char kSeeHelp[] = "用法见velorin-cli --help";
+inline constexpr char kBadDate[] = "--date的值应该是YYYYMMDD格式的日期: ";
 
-// dump: what the input format cannot say. Printed as "line N (NAME): TEXT".
-inline constexpr char kDumpProblem[] = "warning: line %s (%s): %s\n";
-inline constexpr char kDumpHeaderProblem[] = "warning: line %s: %s\n";
+// dump: what the input format cannot say, with the line number and the route's name.
+inline constexpr char kDumpProblem[] = "[警告]:\t第%s行(%s): %s\n";
+inline constexpr char kDumpHeaderProblem[] = "[警告]:\t第%s行: %s\n";
 // check: "FILE:OFFSET: TEXT" for each problem, then the count or the summary.
 inline constexpr char kCheckProblem[] = "%s:%s: %s\n";
-inline constexpr char kCheckSummary[] = "ok: %s stations, %s trips, %s lines\n";
-inline constexpr char kCheckFailed[] = "%s problems found\n";
+inline constexpr char kCheckSummary[] = "检查通过: %s个车站，%s个车次，%s条线路\n";
+inline constexpr char kCheckFailed[] = "发现%s个问题\n";
 
 // rename: each line changed, filled with the file, the line number, the line's name and the
 // fields; for a data folder with the line's name and the fields.

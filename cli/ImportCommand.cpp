@@ -9,7 +9,6 @@
 #include "core/MessageFormat.h"
 #include "core/TextConversion.h"
 #include "gtfs/FeedImport.h"
-#include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
 
 namespace {
@@ -51,7 +50,7 @@ int runImport(const CommandLine& line, const Terminal& terminal) {
     if (line.has("--date")) {
         options.byDate = true;
         if (!parseGtfsDate(option(line, "--date"), options.day)) {
-            terminal.err(cliTexts::kErrorPrefix + std::string(gtfsTexts::kBadDateOption) +
+            terminal.err(cliTexts::kErrorPrefix + std::string(cliTexts::kBadDate) +
                          option(line, "--date") + "\n" + cliTexts::kSeeHelp + "\n");
             return kUsageError;
         }

@@ -44,6 +44,9 @@ void Terminal::errUtf8(std::string_view utf8Text) const {
 }
 
 void Terminal::write(std::FILE* stream, std::string_view gbkText) const {
+    if (writeToConsole(stream, gbkText)) {
+        return;
+    }
     if (encoding_ == TerminalEncoding::Utf8) {
         const std::string utf8 = gbkToUtf8(gbkText);
         std::fwrite(utf8.data(), 1, utf8.size(), stream);

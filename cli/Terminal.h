@@ -10,6 +10,10 @@ enum class TerminalEncoding { Gbk, Utf8 };
 // The encoding the terminal shows; used when no --output-encoding is given.
 TerminalEncoding detectTerminalEncoding();
 
+// Writes the GBK text to stream as characters when stream is a console that takes them so (a
+// Windows console, whatever its code page); false when the stream takes bytes instead.
+bool writeToConsole(std::FILE* stream, std::string_view gbkText);
+
 // Prints GBK texts to standard output or standard error in the terminal's encoding.
 class Terminal {
 public:

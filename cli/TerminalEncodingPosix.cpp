@@ -18,3 +18,8 @@ TerminalEncoding detectTerminalEncoding() {
                     codeset == "CP936" || codeset == "EUC-CN";
     return gb ? TerminalEncoding::Gbk : TerminalEncoding::Utf8;
 }
+
+// A terminal here takes bytes in its encoding.
+bool writeToConsole(std::FILE* /*stream*/, std::string_view /*gbkText*/) {
+    return false;
+}

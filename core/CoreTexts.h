@@ -17,9 +17,20 @@ inline constexpr char kInputFileNotFound[] = "[错误]输入文件没有找到."
 inline constexpr char kEndsDiffer[] = "上行和下行起始站点不同:\n[%s] vs [%s]\n[%s]vs[%s]\n%s";
 inline constexpr char kUpStationsEmpty[] = "上行数据为空，请更正错误再试后按任意键重试!";
 inline constexpr char kLoadingFinished[] = "加载完毕";
-// Reading an input text in another encoding; filled with the line and the code point.
-inline constexpr char kNotUtf8[] = ": line %s is not valid UTF-8";
-inline constexpr char kNotInGbk[] = ": line %s holds U+%s, which GBK cannot hold";
+// Reading an input text in another encoding: which one was read, and what cannot be read,
+// filled with the line and the code point.
+inline constexpr char kEncodingUtf8[] = "UTF-8";
+inline constexpr char kEncodingUtf16Le[] = "UTF-16 LE";
+inline constexpr char kEncodingUtf16Be[] = "UTF-16 BE";
+inline constexpr char kEncodingRead[] = "输入文件按%s编码读取，已转换为GBK";
+inline constexpr char kNotUtf8[] = "第%s行不是有效的UTF-8文本";
+inline constexpr char kNotUtf16[] = "第%s行不是完整的UTF-16文本";
+inline constexpr char kNotInGbk[] = "第%s行有GBK无法表示的字符U+%s";
+// Filled with one of the three above.
+inline constexpr char kInputNotRead[] = "输入文件%s，没有转换";
+// The input holds no data line: nothing is written, so a wrong file never empties a database.
+inline constexpr char kNoRoutes[] =
+    "输入文件里没有线路数据([datasection]之后没有数据行)，没有写入任何文件";
 // Filled with the line whose field was cut.
 inline constexpr char kFieldTruncated[] = "字段超过2047字节，超出的部分已舍去:\n%s";
 
@@ -38,6 +49,11 @@ inline constexpr char kDownTripTooManyStations[] = "车次站点太多";
 inline constexpr char kAllDone[] = "大功告成";
 
 // Writing the data files: what cannot be written.
+// A route that converting could never have read; filled with its number and name.
+inline constexpr char kRouteWithoutUpStations[] =
+    "第%s条线路[%s]没有上行站点，请填写后再保存，没有写入任何文件";
+inline constexpr char kRouteEmptyStation[] =
+    "第%s条线路[%s]有名称为空的站点，请填写或删除后再保存，没有写入任何文件";
 inline constexpr char kNoOutputDirectory[] = "没有指定输出目录，没有生成数据文件";
 // Filled with the count.
 inline constexpr char kTooManyStations[] = "车站数量%s超过了数据文件的上限16383";
@@ -74,25 +90,18 @@ inline constexpr char kJournalDoesNotMatch[] = "与保存记录不符";
 
 // Writing routes back as input text: what the input format cannot say.
 inline constexpr char kInputTextHeaderValue[] =
-    "a header value holds a line break or starts with \"[\", which the format cannot hold";
-inline constexpr char kInputTextComma[] =
-    "a text holds \",\", which converting reads as a separator";
-inline constexpr char kInputTextDash[] =
-    "a station name holds \"-\", which converting reads as a station separator";
-inline constexpr char kInputTextEmptyStation[] = "a station name is empty, which converting drops";
-inline constexpr char kInputTextLineBreak[] =
-    "a text holds a line break, Ctrl-Z or NUL, which ends the line when converting";
-inline constexpr char kInputTextEdgeSpaces[] =
-    "a field starts or ends with a space, which converting removes";
+    "文件头的值含有换行或以\"[\"开头，输入文件格式无法表示";
+inline constexpr char kInputTextComma[] = "文字中含有\",\"，转换时会被当作字段分隔符";
+inline constexpr char kInputTextDash[] = "站名中含有\"-\"，转换时会被当作站点分隔符";
+inline constexpr char kInputTextEmptyStation[] = "有名称为空的站点，转换时会被丢掉";
+inline constexpr char kInputTextLineBreak[] = "文字中含有换行、Ctrl-Z或NUL，转换时会在这里断行";
+inline constexpr char kInputTextEdgeSpaces[] = "字段以空格开头或结尾，转换时会去掉这些空格";
 inline constexpr char kInputTextDownSameOrder[] =
-    "the down stations equal the up stations in the same order, which converting reverses";
+    "下行站点与上行站点相同且顺序一样，转换时会把下行倒过来";
 inline constexpr char kInputTextDownKeyword[] =
-    "the down list is one station named \"略\" or \"无\", which converting reads as a word";
-inline constexpr char kInputTextNoUpStations[] =
-    "the line has no up station; converting stops here";
-inline constexpr char kInputTextFieldTooLong[] =
-    "a field is longer than 2047 bytes, which converting cuts";
-inline constexpr char kInputTextLineTooLong[] =
-    "the line is longer than 4095 bytes, which converting reads in pieces";
+    "下行只有一个名为\"略\"或\"无\"的站点，转换时会被当作关键字";
+inline constexpr char kInputTextNoUpStations[] = "这条线路没有上行站点，转换会在这里停止";
+inline constexpr char kInputTextFieldTooLong[] = "字段超过2047字节，转换时会被截断";
+inline constexpr char kInputTextLineTooLong[] = "这一行超过4095字节，转换时会被分成几行读取";
 
 }  // namespace coreTexts

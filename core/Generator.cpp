@@ -6,11 +6,51 @@
 #include "core/DatabaseLayout.h"
 #include "core/FileSetCommit.h"
 #include "core/FormatLimits.h"
+#include "core/MessageFormat.h"
 #include "core/RouteDatabase.h"
 #include "core/RouteTable.h"
 #include "core/SaveRecovery.h"
 
+namespace {
+
+bool hasEmptyName(const std::vector<std::string>& stations) {
+    for (const std::string& station : stations) {
+        if (station.empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Logs the first route that converting could never have read, whose dump the converter would
+// refuse or change; false when there is one.
+bool everyRouteReadable(const std::vector<std::unique_ptr<Route>>& routes, LogSink& log) {
+    for (std::size_t i = 0; i < routes.size(); ++i) {
+        const Route* route = routes[i].get();
+        if (route == nullptr) {
+            continue;
+        }
+        const char* problem = nullptr;
+        if (route->upStations.empty()) {
+            problem = coreTexts::kRouteWithoutUpStations;
+        } else if (hasEmptyName(route->upStations) || hasEmptyName(route->downStations)) {
+            problem = coreTexts::kRouteEmptyStation;
+        }
+        if (problem != nullptr) {
+            log.log(LogLevel::Error,
+                    formatMessage(problem, {std::to_string(i + 1), route->name}).c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 bool RouteDatabase::generate(const std::string& directory) {
+    if (!everyRouteReadable(routes, *this)) {
+        return false;
+    }
     const RouteTable table(routes);
     return writeDataFiles(table, directory);
 }

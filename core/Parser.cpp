@@ -3,6 +3,7 @@
 #include "core/CoreTexts.h"
 #include "core/FieldReader.h"
 #include "core/FileSystem.h"
+#include "core/InputDecoding.h"
 #include "core/InputFormat.h"
 #include "core/InputHeader.h"
 #include "core/InputLines.h"
@@ -215,6 +216,18 @@ bool RouteDatabase::readInput(const std::string& path, std::string& content) {
         log(LogLevel::Error, coreTexts::kInputFileNotFound);
         return false;
     }
+    const InputEncoding encoding =
+        inputEncoding == InputEncoding::Detect ? detectInputEncoding(content) : inputEncoding;
+    if (encoding == InputEncoding::Gbk) {
+        return true;
+    }
+    DecodedInput decoded;
+    if (!decodeInputText(content, encoding, decoded)) {
+        log(LogLevel::Error, formatMessage(coreTexts::kInputNotRead, {decoded.problem}));
+        return false;
+    }
+    log(LogLevel::Info, formatMessage(coreTexts::kEncodingRead, {decoded.encodingRead}));
+    content = std::move(decoded.gbk);
     return true;
 }
 
@@ -252,6 +265,11 @@ bool RouteDatabase::convertContent(std::string_view content, const std::string& 
     if (!readRouteLines(*this, lines, [&table](const LineFields& fields) {
             table.add(fields.tripTextParts(), fields.upStations, fields.downStations);
         })) {
+        return false;
+    }
+    // A wrong file (a guide, a readme, an empty file) must not replace a city by nothing.
+    if (table.routeCount() == 0) {
+        log(LogLevel::Error, coreTexts::kNoRoutes);
         return false;
     }
     table.numberInByteOrder();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/FileSystem.h"
+#include "core/InputDecoding.h"
 #include "core/LogSink.h"
 #include "core/Route.h"
 
@@ -19,6 +20,8 @@ public:
     LogSink* logSink = nullptr;
     // Where the files are read and written; a test puts a failing one here.
     FileSystem* fileSystem = &realFileSystem();
+    // How parse() and convert() read the input's bytes.
+    InputEncoding inputEncoding = InputEncoding::Detect;
     std::string inputPath;
     std::string outputDir;
     std::vector<std::unique_ptr<Route>> routes;
@@ -31,13 +34,15 @@ public:
 
     // Reads an input text file and writes its data files into directory, with the messages and
     // results of parse() and then generate(), but without keeping the routes: the converter's
-    // hot path, which works on views into the text.
+    // hot path, which works on views into the text. An input without any data line is an
+    // error and writes nothing.
     bool convert(const std::string& path, const std::string& directory);
     bool convertText(const std::string& path, std::string_view gbkText,
                      const std::string& directory);
 
     // Writes the five data files into directory (empty: the stored outputDir). True when all
-    // five were written; otherwise the files there are left as they were.
+    // five were written; otherwise the files there are left as they were. A route that the
+    // parser could never have read (no up station, an empty station name) writes nothing.
     bool generate(const std::string& directory);
 
     // Reads a directory of data files back. Defined in datafiles/ with the rest of the loader:

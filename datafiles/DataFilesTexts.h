@@ -32,40 +32,34 @@ inline constexpr char kPastEnd[] = "记录需要读到第%s字节，文件只有
 inline constexpr char kOffsetOutside[] = "偏移量%s不在t.d的记录区之内(t.d共%s字节)";
 
 // Checking the data files: each problem found.
-inline constexpr char kCheckMissing[] = "the file cannot be opened";
-inline constexpr char kCheckNoByteOrderMark[] = "the file does not start with FF FE";
-inline constexpr char kCheckReadmeMarkers[] =
-    "[city], [date], [author] and [memo] are not all there in this order";
+inline constexpr char kCheckMissing[] = "文件无法打开";
+inline constexpr char kCheckNoByteOrderMark[] = "文件不是以FF FE开头";
+inline constexpr char kCheckReadmeMarkers[] = "没有依次找到[city]、[date]、[author]和[memo]";
 // Filled with what was being read and the file's length.
-inline constexpr char kCheckPastEnd[] = "the %s runs past the end of the file (%s bytes)";
-inline constexpr char kCheckHighByte[] = "the %s has a byte of 128 or more";
-inline constexpr char kCheckOddLength[] = "the %s is odd: %s";
-inline constexpr char kCheckTrailing[] = "%s bytes follow the last record";
-inline constexpr char kCheckHeaderLength[] =
-    "the header gives %s bytes after it, but the file has %s";
+inline constexpr char kCheckPastEnd[] = "%s超出了文件末尾(文件共%s字节)";
+inline constexpr char kCheckHighByte[] = "%s有大于等于128的字节";
+inline constexpr char kCheckOddLength[] = "%s是奇数: %s";
+inline constexpr char kCheckTrailing[] = "最后一条记录之后还有%s字节";
+inline constexpr char kCheckHeaderLength[] = "文件头写的是其后有%s字节，实际有%s字节";
 // Filled with the record's number, the offset found and the offset where the record is.
-inline constexpr char kCheckOffset[] = "record %s points to offset %s, but its record is at %s";
+inline constexpr char kCheckOffset[] = "第%s条记录指向偏移量%s，但它的记录在%s";
 // Filled with the record's number, the offset and the file's length.
 inline constexpr char kCheckOffsetOutside[] =
-    "record %s points to offset %s, outside the records of %s (%s bytes)";
-inline constexpr char kCheckStationNumber[] =
-    "trip %s stops at station %s, which is not below the station count %s";
-inline constexpr char kCheckTripNumber[] =
-    "station %s lists trip %s, which is not below the trip count %s";
-inline constexpr char kCheckNotAscending[] = "the trips of station %s are not in ascending order";
-inline constexpr char kCheckTripsDiffer[] =
-    "station %s lists the trips [%s], but the trips that stop there are [%s]";
-inline constexpr char kCheckNameOrder[] =
-    "station %s (%s) does not sort after the station before it";
+    "第%s条记录指向偏移量%s，不在%s的记录区之内(共%s字节)";
+inline constexpr char kCheckStationNumber[] = "车次%s停靠的车站%s不小于车站数%s";
+inline constexpr char kCheckTripNumber[] = "车站%s列出的车次%s不小于车次数%s";
+inline constexpr char kCheckNotAscending[] = "车站%s的车次没有按从小到大排列";
+inline constexpr char kCheckTripsDiffer[] = "车站%s列出的车次是[%s]，但停靠这个车站的车次是[%s]";
+inline constexpr char kCheckNameOrder[] = "车站%s(%s)没有排在前一个车站之后";
 // What was being read, for kCheckPastEnd, kCheckHighByte and kCheckOddLength.
-inline constexpr char kStationCount[] = "station count";
-inline constexpr char kTripCount[] = "trip count";
-inline constexpr char kStationRecord[] = "station record";
-inline constexpr char kTripRecord[] = "trip record";
-inline constexpr char kTextLength[] = "text length";
-inline constexpr char kLengthHeader[] = "length header";
-inline constexpr char kTripList[] = "trip list";
-inline constexpr char kStationList[] = "station list";
-inline constexpr char kListLength[] = "list length";
+inline constexpr char kStationCount[] = "车站数";
+inline constexpr char kTripCount[] = "车次数";
+inline constexpr char kStationRecord[] = "车站记录";
+inline constexpr char kTripRecord[] = "车次记录";
+inline constexpr char kTextLength[] = "文字长度";
+inline constexpr char kLengthHeader[] = "长度文件头";
+inline constexpr char kTripList[] = "车次列表";
+inline constexpr char kStationList[] = "站点列表";
+inline constexpr char kListLength[] = "列表长度";
 
 }  // namespace dataFilesTexts

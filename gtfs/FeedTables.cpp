@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "gtfs/FeedTable.h"
+#include "gtfs/CsvTable.h"
 #include "gtfs/FeedText.h"
 #include "gtfs/GtfsFiles.h"
 #include "gtfs/GtfsTexts.h"
@@ -11,7 +11,7 @@
 namespace {
 
 void readAgencies(const FeedFiles& feed, bool required, FeedModel& model, ImportReport& report) {
-    FeedTable table(feed, gtfsFiles::kAgency, report);
+    CsvTable table(feed, gtfsFiles::kAgency, report);
     if (!table.open(required) || !table.require({"agency_name"})) {
         return;
     }
@@ -22,7 +22,7 @@ void readAgencies(const FeedFiles& feed, bool required, FeedModel& model, Import
 }
 
 void readFeedInfo(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
-    FeedTable table(feed, gtfsFiles::kFeedInfo, report);
+    CsvTable table(feed, gtfsFiles::kFeedInfo, report);
     if (!table.open(false)) {
         return;
     }
@@ -61,7 +61,7 @@ void assignStations(FeedModel& model, ImportReport& report) {
 }
 
 bool readStops(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
-    FeedTable table(feed, gtfsFiles::kStops, report);
+    CsvTable table(feed, gtfsFiles::kStops, report);
     if (!table.open(true) || !table.require({"stop_id", "stop_name"})) {
         return false;
     }
@@ -85,7 +85,7 @@ bool readStops(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
 }
 
 bool readRoutes(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
-    FeedTable table(feed, gtfsFiles::kRoutes, report);
+    CsvTable table(feed, gtfsFiles::kRoutes, report);
     if (!table.open(true) || !table.require({"route_id", "route_type"})) {
         return false;
     }
@@ -117,7 +117,7 @@ bool readRoutes(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
 // error and not one per trip.
 bool readTrips(const FeedFiles& feed, const TripFilter& filter, bool routesRead, FeedModel& model,
                ImportReport& report) {
-    FeedTable table(feed, gtfsFiles::kTrips, report);
+    CsvTable table(feed, gtfsFiles::kTrips, report);
     if (!table.open(true) || !table.require({"route_id", "service_id", "trip_id"})) {
         return false;
     }

@@ -1,6 +1,7 @@
 #include "gtfs/FeedText.h"
 
 #include "core/TextConversion.h"
+#include "gtfs/CharacterSubstitutes.h"
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/NoticeText.h"
 
@@ -69,50 +70,57 @@ std::string feedTextToGbk(std::string_view utf8, TextRole role, const TextPlace&
                           ImportReport& report) {
     utf8 = trimSpaces(utf8);
     std::string gbk;
-    // The reasons met, each reported once per text.
-    const char* reasons[5] = {};
-    std::size_t reasonCount = 0;
-    auto replace = [&](const char* substitute, const char* reason) {
+    // The substitutions met, each reported once per text: its notice kind and reason.
+    std::pair<const char*, const char*> met[8] = {};
+    std::size_t metCount = 0;
+    auto replace = [&](const char* substitute, const char* kind, const char* reason) {
         gbk += substitute;
-        for (std::size_t i = 0; i < reasonCount; ++i) {
-            if (reasons[i] == reason) {
+        for (std::size_t i = 0; i < metCount; ++i) {
+            if (met[i].second == reason) {
                 return;
             }
         }
-        reasons[reasonCount++] = reason;
+        met[metCount++] = {kind, reason};
+    };
+    auto replaceSeparator = [&](const char* substitute, const char* reason) {
+        replace(substitute, gtfsTexts::kReplacedCharacter, reason);
     };
 
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const char32_t point = nextCodePoint(utf8, pos);
         if (point == ',' && role != TextRole::HeaderValue) {
-            replace("，", gtfsTexts::kCommaReason);
+            replaceSeparator("，", gtfsTexts::kCommaReason);
         } else if (point == '-' && role == TextRole::Station) {
-            replace("－", gtfsTexts::kDashReason);
+            replaceSeparator("－", gtfsTexts::kDashReason);
         } else if (point == '[' && gbk.empty() && role == TextRole::HeaderValue) {
-            replace("［", gtfsTexts::kBracketReason);
+            replaceSeparator("［", gtfsTexts::kBracketReason);
         } else if ((point < 0x20 && point != '\t') || point == 0x7F) {
-            replace(" ", gtfsTexts::kLineBreakReason);
+            replaceSeparator(" ", gtfsTexts::kLineBreakReason);
         } else if (point < 0x80) {
             gbk += static_cast<char>(point);
         } else {
             std::string converted;
             std::size_t badIndex = 0;
-            if (point != kReplacementCharacter &&
-                wideToAnsiExact(utf16Of(point), converted, badIndex)) {
+            const bool exact = point != kReplacementCharacter &&
+                               wideToAnsiExact(utf16Of(point), converted, badIndex);
+            if (exact) {
                 gbk += converted;
+            } else if (const char* letter = baseLetterOf(point)) {
+                replace(letter, gtfsTexts::kTransliteratedLetter, gtfsTexts::kDiacriticReason);
+            } else if (const char* symbol = symbolSubstituteOf(point)) {
+                replace(symbol, gtfsTexts::kSubstitutedSymbol, gtfsTexts::kSymbolReason);
             } else {
-                replace("?", gtfsTexts::kNotGbkReason);
+                replace("?", gtfsTexts::kUnrepresentableCharacter, gtfsTexts::kNotGbkReason);
             }
         }
     }
-    if (reasonCount > 0) {
+    if (metCount > 0) {
         const std::string written = gbkToUtf8(gbk);
-        for (std::size_t i = 0; i < reasonCount; ++i) {
-            report.add(NoticeSeverity::Warning, gtfsTexts::kReplacedCharacter, place.file,
-                       place.row, place.field,
+        for (std::size_t i = 0; i < metCount; ++i) {
+            report.add(NoticeSeverity::Warning, met[i].first, place.file, place.row, place.field,
                        noticeText(gtfsTexts::kReplacedDetail,
-                                  {std::string(utf8), written, gbkToUtf8(reasons[i])}));
+                                  {std::string(utf8), written, gbkToUtf8(met[i].second)}));
         }
     }
     return gbk;

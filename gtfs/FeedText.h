@@ -26,6 +26,9 @@ std::string_view trimSpaces(std::string_view text);
 //   "-"                           -> "－" (U+FF0D) in station names
 //   a line break or other control -> " "
 //   "[" at the start              -> "［" (U+FF3B) in a header value
-//   a character GBK lacks         -> "?" (also for bytes that are not UTF-8)
+//   a letter with diacritics GBK lacks -> its base letter ("ė" e), a symbol -> the nearest
+//                                    GBK has (CharacterSubstitutes.h)
+//   any other character GBK lacks -> "?" (also for bytes that are not UTF-8)
+// Each kind of substitution is its own notice kind.
 std::string feedTextToGbk(std::string_view utf8, TextRole role, const TextPlace& place,
                           ImportReport& report);

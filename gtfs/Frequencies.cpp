@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "gtfs/FeedTable.h"
+#include "gtfs/CsvTable.h"
 #include "gtfs/FeedText.h"
 #include "gtfs/GtfsFiles.h"
 #include "gtfs/GtfsTexts.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-bool readTime(FeedTable& table, int column, const char* field, int& seconds) {
+bool readTime(CsvTable& table, int column, const char* field, int& seconds) {
     const std::string_view text = trimSpaces(table.value(column));
     bool withoutSeconds = false;
     if (!parseGtfsTime(text, seconds, withoutSeconds)) {
@@ -24,7 +24,7 @@ bool readTime(FeedTable& table, int column, const char* field, int& seconds) {
 }  // namespace
 
 void readFrequencies(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
-    FeedTable table(feed, gtfsFiles::kFrequencies, report);
+    CsvTable table(feed, gtfsFiles::kFrequencies, report);
     if (!table.open(false) ||
         !table.require({"trip_id", "start_time", "end_time", "headway_secs"})) {
         return;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "gtfs/FeedTable.h"
+#include "gtfs/CsvTable.h"
 #include "gtfs/GtfsFiles.h"
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kWeekdayColumns[7] = {"monday", "tuesday",  "wednesday", "thursday",
                                             "friday", "saturday", "sunday"};
 
-bool readDate(FeedTable& table, int column, const char* name, long& day) {
+bool readDate(CsvTable& table, int column, const char* name, long& day) {
     const std::string_view text = table.value(column);
     if (!parseGtfsDate(text, day)) {
         return table.error(gtfsTexts::kMalformedDate, name,
@@ -23,7 +23,7 @@ bool readDate(FeedTable& table, int column, const char* name, long& day) {
 }
 
 // A number that must be one of two values.
-bool readFlag(FeedTable& table, int column, const char* name,
+bool readFlag(CsvTable& table, int column, const char* name,
               std::pair<std::uint32_t, std::uint32_t> allowed, std::uint32_t& value) {
     if (!table.number(column, name, value)) {
         return false;
@@ -43,7 +43,7 @@ void ServiceCalendar::read(const FeedFiles& feed, ImportReport& report) {
 }
 
 void ServiceCalendar::readWeeks(const FeedFiles& feed, ImportReport& report) {
-    FeedTable table(feed, gtfsFiles::kCalendar, report);
+    CsvTable table(feed, gtfsFiles::kCalendar, report);
     if (!table.open(false)) {
         return;
     }
@@ -74,7 +74,7 @@ void ServiceCalendar::readWeeks(const FeedFiles& feed, ImportReport& report) {
 }
 
 void ServiceCalendar::readExceptions(const FeedFiles& feed, ImportReport& report) {
-    FeedTable table(feed, gtfsFiles::kCalendarDates, report);
+    CsvTable table(feed, gtfsFiles::kCalendarDates, report);
     if (!table.open(false)) {
         return;
     }

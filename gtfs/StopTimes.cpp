@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "gtfs/FeedTable.h"
+#include "gtfs/CsvTable.h"
 #include "gtfs/FeedText.h"
 #include "gtfs/GtfsFiles.h"
 #include "gtfs/GtfsTexts.h"
@@ -209,7 +209,7 @@ private:
         return true;
     }
 
-    FeedTable table_;
+    CsvTable table_;
     FeedModel& model_;
     int tripColumn_ = -1;
     int stopColumn_ = -1;

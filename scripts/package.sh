@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Windows programs and writes the release for Windows users,
 # dist/velorin-VERSION-win64.zip. It holds one folder, velorin-VERSION/, with velorin.exe,
-# velorin-cli.exe, the example city, the user guide and the README.
+# velorin-cli.exe, the example city and the user guide: what a Windows user reads.
 #   scripts/package.sh [BUILD_DIR [DIST_DIR]]     (defaults: build/release and dist)
 # The same commit gives the same bytes: the programs carry no link time, and every entry of
 # the zip has the commit's time, fixed permissions and its place in byte order.
@@ -28,11 +28,11 @@ stage=$build/package
 rm -rf "$stage"
 mkdir -p "$stage/$name/examples" "$dist"
 cp "$build/app/velorin.exe" "$build/cli/velorin-cli.exe" "$stage/$name/"
-cp README.md "$stage/$name/"
 # Notepad of older Windows shows a text only with CR LF line ends; the converter reads both.
 sed 's/$/\r/' examples/yunxi.txt >"$stage/$name/examples/yunxi.txt"
-# The guide is UTF-8 Markdown in the repository; Windows users get GBK text with CR LF.
-iconv -f UTF-8 -t GBK docs/guide.md | sed 's/$/\r/' >"$stage/$name/guide.txt"
+# The guide is UTF-8 Markdown in the repository; Windows users get plain GBK text with CR LF,
+# its headings without their "#" marks.
+iconv -f UTF-8 -t GBK docs/guide.md | sed -E 's/^#+ //; s/$/\r/' >"$stage/$name/guide.txt"
 
 find "$stage/$name" -type d -exec chmod 755 {} +
 find "$stage/$name" -type f -exec chmod 644 {} +

@@ -21,12 +21,12 @@ run() {  # run EXPECTED_STATUS ARGS...: runs the tool, output in $work/out.txt
 
 # Usage and wrong command lines.
 check "--help" run 0 --help
-check "--help prints the commands" grep -q "convert INPUT OUTDIR" "$work/out.txt"
+check "--help prints the commands" grep -q "convert 输入文件 输出目录" "$work/out.txt"
 check "no command" run 2
 check "--version" run 0 --version
 check "--version prints the project's version" test "$(cat "$work/out.txt")" = "velorin-cli $version"
 check "unknown command" run 2 frobnicate
-check "unknown command named" grep -q "unknown command: frobnicate" "$work/err.txt"
+check "unknown command named" grep -q "未知的命令: frobnicate" "$work/err.txt"
 check "missing argument" run 2 convert "$example"
 check "unknown option" run 2 convert --fast "$example" "$work/x"
 check "bad encoding" run 2 convert --input-encoding latin1 "$example" "$work/x"
@@ -50,22 +50,45 @@ fi
 check "gbk output" run 0 --output-encoding gbk convert "$example" "$work/gbk2"
 check "gbk output bytes" grep -qxF "$(printf '[信息]:\t大功告成' | iconv -f utf-8 -t gbk)" "$work/out.txt"
 
-# A UTF-8 input gives the same files as the GBK one.
-iconv -f gbk -t utf-8 "$example" >"$work/utf8.txt"
-printf '\xEF\xBB\xBF' | cat - "$work/utf8.txt" >"$work/utf8-bom.txt"
-check "utf-8 input" run 0 convert --input-encoding utf-8 "$work/utf8-bom.txt" "$work/utf8"
-for f in readme.txt s.i s.d t.i t.d; do
-    check "utf-8 input gives the same $f" cmp -s "$work/gbk/$f" "$work/utf8/$f"
+# The example saved in each encoding Notepad offers gives the same files, and says which it read.
+iconv -f gbk -t utf-8 "$example" >"$work/utf-8.txt"
+printf '\xEF\xBB\xBF' | cat - "$work/utf-8.txt" >"$work/utf-8-bom.txt"
+{ printf '\xFF\xFE'; iconv -f gbk -t utf-16le "$example"; } >"$work/utf-16le.txt"
+{ printf '\xFE\xFF'; iconv -f gbk -t utf-16be "$example"; } >"$work/utf-16be.txt"
+for encoding in utf-8 utf-8-bom utf-16le utf-16be; do
+    check "$encoding input" run 0 convert "$work/$encoding.txt" "$work/$encoding"
+    check "$encoding input gives the same files" same_files "$work/gbk" "$work/$encoding"
+    check "$encoding named" grep -q "按UTF-.*编码读取" "$work/out.txt"
 done
+check "utf-8 forced" run 0 convert --input-encoding utf-8 "$work/utf-8-bom.txt" "$work/utf-8-forced"
+check "utf-8 forced gives the same files" same_files "$work/gbk" "$work/utf-8-forced"
+check "gbk forced reads the bytes as they are" run 1 convert --input-encoding gbk "$work/utf-16le.txt" "$work/gbk-forced"
 
 # A character that GBK cannot hold is named with its line; nothing is written.
-{ head -n 3 "$work/utf8.txt"; printf '1,A,6:00,22:00,B,6:00,22:00,T,A-\xE0\xB8\x81-B,,\n'; } >"$work/thai.txt"
-check "character without GBK form" run 1 convert --input-encoding utf-8 "$work/thai.txt" "$work/thai"
-check "names line and character" grep -q "line 4 holds U+0E01" "$work/err.txt"
+{ head -n 3 "$work/utf-8.txt"; printf '1,A,6:00,22:00,B,6:00,22:00,T,A-\xE0\xB8\x81-B,,\n'; } >"$work/thai.txt"
+check "character without GBK form" run 1 convert "$work/thai.txt" "$work/thai"
+check "names line and character" grep -q "第4行有GBK无法表示的字符U+0E01" "$work/out.txt"
 check "nothing written" test ! -e "$work/thai"
 printf '[datasection]\n1,A,a,b,B,c,d,T,A-\xC3-B\n' >"$work/bad-utf8.txt"
 check "invalid utf-8" run 1 convert --input-encoding utf-8 "$work/bad-utf8.txt" "$work/bad"
-check "invalid utf-8 named" grep -q "line 2 is not valid UTF-8" "$work/err.txt"
+check "invalid utf-8 named" grep -q "第2行不是有效的UTF-8" "$work/out.txt"
+
+# A file without bus lines never replaces a city: exit 1, one error, the files as they were.
+no_routes=$(printf '[错误]:\t输入文件里没有线路数据')
+printf '' >"$work/empty.txt"
+printf '[city]\n云溪\n[date]\n2026\n' >"$work/no-datasection.txt"
+printf '[city]\n云溪\n[datasection]\n\nx\n' >"$work/header-only.txt"
+printf '# 使用说明\n\n打开velorin.exe，选择输入文件。\n' | iconv -f utf-8 -t gbk >"$work/guide.txt"
+for wrong in empty.txt no-datasection.txt header-only.txt guide.txt gbk/readme.txt; do
+    cp -r "$work/gbk" "$work/city"
+    check "$wrong fails" run 1 convert "$work/$wrong" "$work/city"
+    check "$wrong leaves the city" same_files "$work/gbk" "$work/city"
+    check "$wrong says why" test "$(grep -cF "$no_routes" "$work/out.txt")" -eq 1
+    check "$wrong is no success" bash -c "! grep -q 大功告成 '$work/out.txt'"
+    check "$wrong creates nothing" run 1 convert "$work/$wrong" "$work/never"
+    check "$wrong created nothing" test ! -e "$work/never"
+    rm -rf "$work/city"
+done
 
 # Failures of the conversion itself.
 check "missing input" run 1 convert "$work/none.txt" "$work/none"

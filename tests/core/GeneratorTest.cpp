@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/CoreTexts.h"
+#include "core/MessageFormat.h"
 #include "core/RouteDatabase.h"
 #include "tests/core/GeneratorFixture.h"
 #include "tests/support/TestSupport.h"
@@ -223,11 +224,33 @@ TEST_F(GeneratorTest, EmptyRouteReferencesAreSkipped) {
     EXPECT_EQ(log.messages(), kQuietRun);
 }
 
-TEST_F(GeneratorTest, UpTripWithoutStationsHasAnEmptyRecord) {
-    add(makeRoute("new", ""));
-    const DataFileSet files = generate();
-    EXPECT_EQ(files.tripStations, hexBytes("00 00 02 00 00"));
-    EXPECT_EQ(files.stationIndex, hexBytes("00 00"));
+TEST_F(GeneratorTest, RouteThatConvertingCouldNotReadWritesNothing) {
+    struct Case {
+        Route route;
+        const char* problem;
+    };
+    Route emptyUpName = makeRoute("u", "A-B-C");
+    emptyUpName.upStations[1].clear();
+    Route emptyDownName = makeRoute("d", "A-B", "B-A");
+    emptyDownName.downStations[1].clear();
+    const Case cases[] = {
+        {makeRoute("new", ""), coreTexts::kRouteWithoutUpStations},
+        {emptyUpName, coreTexts::kRouteEmptyStation},
+        {emptyDownName, coreTexts::kRouteEmptyStation},
+    };
+    for (const Case& c : cases) {
+        RouteDatabase database;
+        RecordingLog messages;
+        database.logSink = &messages;
+        database.routes.push_back(std::make_unique<Route>(makeRoute("ok", "A-B")));
+        database.routes.push_back(std::make_unique<Route>(c.route));
+        const std::string target = dir.file(c.route.name);
+        EXPECT_FALSE(database.generate(target)) << c.route.name;
+        EXPECT_FALSE(fileExists(target)) << c.route.name;
+        ASSERT_EQ(messages.entries.size(), 1u) << c.route.name;
+        EXPECT_EQ(messages.entries[0].level, LogLevel::Error);
+        EXPECT_EQ(messages.entries[0].message, formatMessage(c.problem, {"2", c.route.name}));
+    }
 }
 
 }  // namespace

@@ -309,8 +309,13 @@ TEST(RouteDatabase, ConvertSaysAndWritesWhatParseThenGenerateDo) {
         RecordingLog parsedLog;
         RouteDatabase parsed;
         parsed.logSink = &parsedLog;
-        const bool parsedOk =
-            parsed.parseText("in.txt", input) && parsed.generate(parsedDir.path());
+        bool parsedOk = parsed.parseText("in.txt", input);
+        // Converting refuses to write a database without routes.
+        if (parsedOk && parsed.routes.empty()) {
+            parsed.log(LogLevel::Error, coreTexts::kNoRoutes);
+            parsedOk = false;
+        }
+        parsedOk = parsedOk && parsed.generate(parsedDir.path());
 
         TempDir convertedDir;
         RecordingLog convertedLog;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/CoreTexts.h"
+#include "core/MessageFormat.h"
 #include "editor/EditorTexts.h"
 #include "editor/RouteEditor.h"
 #include "editor/ValueLists.h"
@@ -292,7 +293,15 @@ TEST_F(RouteEditorTest, ClosingWithChangesOnlyInMemory) {
     EXPECT_TRUE(editor.mayClose());
     EXPECT_FALSE(fileExists(dir.file("t.i")));
 
+    // The new route has no up station yet: the save is refused and the window stays open.
     form.answers = {Answer::Yes};
+    EXPECT_FALSE(editor.mayClose());
+    EXPECT_FALSE(fileExists(dir.file("t.i")));
+    EXPECT_EQ(log.entries.back().message,
+              formatMessage(coreTexts::kRouteWithoutUpStations, {"4", editorTexts::kNewRouteName}));
+
+    form.setText(FormText::UpStations, "X-Y");
+    form.answers = {Answer::Yes, Answer::Yes};
     EXPECT_TRUE(editor.mayClose());
     EXPECT_EQ(readFile(dir.file("t.i")).substr(0, 2), hexBytes("00 05"));
 }

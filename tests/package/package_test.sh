@@ -18,16 +18,19 @@ mkdir -p "$folder"
 unzip -q "$zip" -d "$folder" || { echo "cannot unpack $zip"; exit 1; }
 
 expected_entries() {
-    printf '%s\n' "$top/" "$top/README.md" "$top/examples/" "$top/examples/yunxi.txt" \
+    printf '%s\n' "$top/" "$top/examples/" "$top/examples/yunxi.txt" \
         "$top/guide.txt" "$top/velorin-cli.exe" "$top/velorin.exe"
 }
-check "one top folder with the programs, the example, the guide and the README" \
+check "one top folder with the programs, the example and the guide" \
     diff <(expected_entries) <(unzip -Z1 "$zip")
 
 guide=$folder/$top/guide.txt
 check "the guide is GBK text" iconv -f GBK -t UTF-8 "$guide" -o /dev/null
 check "every line of the guide ends in CR LF" \
     test "$(grep -c $'\r$' "$guide")" -eq "$(wc -l <"$guide")" -a "$(wc -l <"$guide")" -gt 100
+check "the guide is plain text" bash -c "! grep -q '^#' '$guide'"
+# The guide sits beside the programs, first in the open dialog: converting it must fail.
+check "the guide converts to nothing" bash -c "! '$native_cli' convert '$guide' '$work/guide' >/dev/null"
 
 # Both programs carry the version, the product name and a Chinese description.
 version_resource() {  # version_resource PROGRAM FILE_NAME

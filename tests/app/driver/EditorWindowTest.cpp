@@ -408,6 +408,14 @@ TEST_F(EditorTest, NewLineThenSaveGivesOneLineMore) {
     EXPECT_EQ(shown(IDE_START_LABEL), "首站时间:");
     EXPECT_EQ(shown(IDE_TERMINAL_LABEL), "末站时间:");
 
+    // A line without stations is never written: the status line says which one to fill in.
+    const DataFiles before = DataFiles::of(directory);
+    ASSERT_TRUE(click(item(editor, IDB_SAVE_TO_FILE)));
+    EXPECT_EQ(shown(IDT_STATUS_LINE),
+              "[错误]:\t第" + std::to_string(count + 1) +
+                  "条线路[新建路线]没有上行站点，请填写后再保存，没有写入任何文件");
+    EXPECT_TRUE(DataFiles::of(directory) == before);
+
     setText(item(editor, IDE_UP_STATIONS), "新站甲-新站乙");
     ASSERT_TRUE(click(item(editor, IDB_SAVE_TO_FILE)));
     closeEditor();

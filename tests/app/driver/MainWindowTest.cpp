@@ -124,6 +124,24 @@ TEST(Conversion, ConvertShowsEveryMessageAndWritesWhatTheNativeConverterWrites) 
     }
     Picture::ofWindow(main).saveBmp(paths().shots + "\\main-after-conversion.bmp");
 
+    // The same city saved by Notepad as UTF-8 gives the same files and says what it read.
+    const std::string fromUtf8 = folder + "\\UTF-8";
+    emptyDirectory(fromUtf8);
+    setText(item(main, IDE_INPUT_PATH), dataFile("city-utf8.txt"));
+    setText(item(main, IDE_OUTPUT_DIR), fromUtf8);
+    ASSERT_TRUE(click(item(main, IDB_CONVERT)));
+    std::string utf8Log = cityLog();
+    const std::string loading = std::string(kInfo) + "加载资源文件." + kEnd;
+    utf8Log.insert(loading.size(), std::string(kInfo) + "输入文件按UTF-8编码读取，已转换为GBK" + kEnd);
+    EXPECT_EQ(textOf(item(main, IDE_LOG)), utf8Log);
+    for (const char* name : kDataFiles) {
+        std::string fromGbk;
+        std::string written;
+        EXPECT_TRUE(readFile(output + "\\" + name, fromGbk) &&
+                    readFile(fromUtf8 + "\\" + name, written) && written == fromGbk)
+            << name;
+    }
+
     // The user clicks into the input box and presses Enter.
     focusControl(main, item(main, IDE_INPUT_PATH));
     pressKey(item(main, IDE_INPUT_PATH), VK_RETURN);

@@ -1,4 +1,4 @@
-#include "gtfs/FeedTable.h"
+#include "gtfs/CsvTable.h"
 
 #include "core/TextConversion.h"
 #include "gtfs/FeedText.h"
@@ -17,10 +17,10 @@ std::size_t errorCount(const ImportReport& report) {
 
 }  // namespace
 
-FeedTable::FeedTable(const FeedFiles& feed, const char* file, ImportReport& report)
+CsvTable::CsvTable(const FeedFiles& feed, const char* file, ImportReport& report)
     : feed_(feed), file_(file), report_(report) {}
 
-bool FeedTable::open(bool required) {
+bool CsvTable::open(bool required) {
     if (errorCount(report_) >= kErrorLimit) {
         return false;
     }
@@ -59,7 +59,7 @@ bool FeedTable::open(bool required) {
     return true;
 }
 
-bool FeedTable::require(std::initializer_list<const char*> columns) {
+bool CsvTable::require(std::initializer_list<const char*> columns) {
     bool complete = true;
     for (const char* name : columns) {
         if (column(name) < 0) {
@@ -71,7 +71,7 @@ bool FeedTable::require(std::initializer_list<const char*> columns) {
     return complete;
 }
 
-int FeedTable::column(const char* name) const {
+int CsvTable::column(const char* name) const {
     for (std::size_t i = 0; i < header_.size(); ++i) {
         if (header_[i] == name) {
             return static_cast<int>(i);
@@ -80,7 +80,7 @@ int FeedTable::column(const char* name) const {
     return -1;
 }
 
-bool FeedTable::next() {
+bool CsvTable::next() {
     if (!reader_ || broken_) {
         return false;
     }
@@ -97,7 +97,7 @@ bool FeedTable::next() {
     return false;
 }
 
-bool FeedTable::number(int column, const char* field, std::uint32_t& value, bool mayBeEmpty) {
+bool CsvTable::number(int column, const char* field, std::uint32_t& value, bool mayBeEmpty) {
     const std::string_view text = trimSpaces(this->value(column));
     if (text.empty() && mayBeEmpty) {
         return true;
@@ -118,8 +118,8 @@ bool FeedTable::number(int column, const char* field, std::uint32_t& value, bool
     return true;
 }
 
-bool FeedTable::lookUp(int column, const char* field, const IdIndex& ids, const char* idFile,
-                       const char* kind, std::uint32_t& number) {
+bool CsvTable::lookUp(int column, const char* field, const IdIndex& ids, const char* idFile,
+                      const char* kind, std::uint32_t& number) {
     const std::string_view id = value(column);
     number = ids.find(id);
     if (number == IdIndex::kMissing) {
@@ -128,7 +128,7 @@ bool FeedTable::lookUp(int column, const char* field, const IdIndex& ids, const 
     return true;
 }
 
-bool FeedTable::error(const char* kind, const char* field, const std::string& detail) {
+bool CsvTable::error(const char* kind, const char* field, const std::string& detail) {
     report_.add(NoticeSeverity::Error, kind, file_, row(), field, detail);
     if (errorCount(report_) >= kErrorLimit) {
         report_.add(NoticeSeverity::Error, gtfsTexts::kTooManyErrors, file_, row(), "",
@@ -138,6 +138,6 @@ bool FeedTable::error(const char* kind, const char* field, const std::string& de
     return false;
 }
 
-void FeedTable::warn(const char* kind, const char* field, const std::string& detail) {
+void CsvTable::warn(const char* kind, const char* field, const std::string& detail) {
     report_.add(NoticeSeverity::Warning, kind, file_, row(), field, detail);
 }

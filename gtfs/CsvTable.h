@@ -16,13 +16,13 @@
 // few enough to read.
 inline constexpr std::size_t kErrorLimit = 100;
 
-// One file of a feed read row by row, its columns found by their header names in any order;
-// columns it does not ask for are ignored. Every failure is reported as an error notice at
-// the file and row where it happens, and reading goes on with the next row until the report
+// One CSV file of a feed as a table, read row by row, its columns found by their header names in
+// any order; columns it does not ask for are ignored. Every failure is reported as an error notice
+// at the file and row where it happens, and reading goes on with the next row until the report
 // holds kErrorLimit errors.
-class FeedTable {
+class CsvTable {
 public:
-    FeedTable(const FeedFiles& feed, const char* file, ImportReport& report);
+    CsvTable(const FeedFiles& feed, const char* file, ImportReport& report);
 
     // Opens the file and reads its header. A missing file is an error only when required.
     bool open(bool required);
