@@ -126,7 +126,8 @@ bool CsvReader::readRecord() {
                     ++pos_;
                     continue;
                 }
-                fields_.push_back({begin, out});
+                fields_.push_back(
+                    {static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(out)});
                 break;
             }
         } else {
@@ -142,10 +143,14 @@ bool CsvReader::readRecord() {
                     break;
                 }
             }
-            fields_.push_back({begin, pos_ - recordStart_});
+            fields_.push_back({static_cast<std::uint32_t>(begin),
+                               static_cast<std::uint32_t>(pos_ - recordStart_)});
         }
         if (pos_ - recordStart_ > kLongestRecord) {
             return fail(gtfsTexts::kRecordTooLong);
+        }
+        if (fields_.size() > kMostFields) {
+            return fail(gtfsTexts::kTooManyFields);
         }
         if (pos_ == end_ && !more()) {
             return error_.empty();

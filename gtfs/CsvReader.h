@@ -12,10 +12,12 @@
 // may hold commas, line breaks and doubled quotes; lines end in CR LF or LF; a UTF-8 byte
 // order mark at the start is dropped. Empty lines are skipped. A record is parsed in place in
 // the read buffer and its fields are views into it, so a file of any length is read in
-// constant memory; a record longer than kLongestRecord is refused rather than held.
+// constant memory; a record longer than kLongestRecord bytes or kMostFields fields is refused
+// rather than held.
 class CsvReader {
 public:
     static constexpr std::size_t kLongestRecord = 1 << 20;
+    static constexpr std::size_t kMostFields = 10000;
 
     explicit CsvReader(FeedStream& stream);
 
@@ -40,8 +42,8 @@ public:
 private:
     // Offsets from the record's start.
     struct Field {
-        std::size_t begin;
-        std::size_t end;
+        std::uint32_t begin;
+        std::uint32_t end;
     };
 
     // Makes more bytes available after end_, keeping the record being read; false at the end

@@ -23,6 +23,7 @@ inline constexpr char kZipDamagedEntry[] = "文件在 zip 压缩包中的本地�
 inline constexpr char kUnclosedQuote[] = "带引号的字段直到文件末尾都没有结束";
 inline constexpr char kTextAfterQuote[] = "字段的结束引号之后还有文字";
 inline constexpr char kRecordTooLong[] = "一条记录超过 1 MB（1048576 字节），不像是 GTFS 表格";
+inline constexpr char kTooManyFields[] = "一条记录的字段超过 10000 个，不像是 GTFS 表格";
 inline constexpr char kReadFailed[] = "读取失败：%s";
 inline constexpr char kArchiveEndsEarly[] = "压缩包比目录所记录的短（文件不完整或已损坏）";
 inline constexpr char kNotAFile[] = "这里应是一个普通文件，却是%s";

@@ -1,5 +1,6 @@
 #include "network/DiffReport.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "core/MessageFormat.h"
@@ -133,7 +134,8 @@ std::string diffText(const NetworkDiff& diff) {
         }
     }
     if (!diff.stations.empty()) {
-        text += kDiffStationsSection;
+        // Stations that changed alike are one line, so a line added or removed is one line.
+        std::vector<std::pair<std::string, std::vector<std::string>>> groups;
         for (const StationLinesChange& station : diff.stations) {
             std::string what;
             if (!station.gained.empty()) {
@@ -143,7 +145,16 @@ std::string diffText(const NetworkDiff& diff) {
                 what += (what.empty() ? "" : kDiffPartSeparator) +
                         formatMessage(kDiffLostLines, {joined(station.lost)});
             }
-            text += formatMessage(kDiffStationLines, {station.station, what});
+            auto group = std::find_if(groups.begin(), groups.end(),
+                                      [&what](const auto& g) { return g.first == what; });
+            if (group == groups.end()) {
+                group = groups.insert(groups.end(), {what, {}});
+            }
+            group->second.push_back(station.station);
+        }
+        text += kDiffStationsSection;
+        for (const auto& [what, stations] : groups) {
+            text += formatMessage(kDiffStationGroup, {what, joined(stations)});
         }
     }
     text += formatMessage(

@@ -134,37 +134,92 @@ private:
         visit(working_[pair.before].down, after.downStations);
     }
 
-    // The new names that stand, on the first matched line that holds the old name, where the
-    // old name stood: the unmatched entries between the matched neighbours of its place.
+    // For each place of from in the old list, the entries of the new list that can have taken
+    // it: in the run of unmatched entries that holds the place, the entry as far from the
+    // start of the run, and the one as far from its end.
+    static std::vector<StationList> standIns(const StationList& before, const StationList& after,
+                                             const std::string& from) {
+        std::vector<StationList> found;
+        if (!holds(before, from)) {
+            return found;
+        }
+        const StationListAlignment alignment = alignStationLists(before, after);
+        const auto& partner = alignment.partnerOfBefore;
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            if (before[i] != from) {
+                continue;
+            }
+            std::size_t low = i;
+            while (low > 0 && partner[low - 1] < 0) {
+                --low;
+            }
+            std::size_t high = i + 1;
+            while (high < before.size() && partner[high] < 0) {
+                ++high;
+            }
+            const std::size_t afterLow =
+                low == 0 ? 0 : static_cast<std::size_t>(partner[low - 1]) + 1;
+            const std::size_t afterHigh =
+                high == before.size() ? after.size() : static_cast<std::size_t>(partner[high]);
+            const std::size_t fromStart = afterLow + (i - low);
+            const std::size_t fromEnd = high - 1 - i;
+            StationList& place = found.emplace_back();
+            if (fromStart < afterHigh) {
+                place.push_back(after[fromStart]);
+            }
+            if (fromEnd < afterHigh - afterLow) {
+                place.push_back(after[afterHigh - 1 - fromEnd]);
+            }
+        }
+        return found;
+    }
+
+    // Whether to stands in the new list at every place of from in the old one: with from
+    // renamed, each place is matched, as far from the matched stations before it or after it
+    // (other than from's own places) as in the old list.
+    static bool placesTaken(const StationList& before, const StationList& after,
+                            const std::string& from, const std::string& to) {
+        StationList renamed = before;
+        replaceStation(renamed, from, to);
+        const std::vector<int> partner = alignStationLists(renamed, after).partnerOfBefore;
+        const auto anchor = [&](std::size_t k) { return before[k] != from && partner[k] >= 0; };
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            if (before[i] != from) {
+                continue;
+            }
+            if (partner[i] < 0) {
+                return false;
+            }
+            const auto j = static_cast<std::size_t>(partner[i]);
+            std::size_t low = i;
+            while (low > 0 && !anchor(low - 1)) {
+                --low;
+            }
+            std::size_t high = i + 1;
+            while (high < before.size() && !anchor(high)) {
+                ++high;
+            }
+            const std::size_t afterLow =
+                low == 0 ? 0 : static_cast<std::size_t>(partner[low - 1]) + 1;
+            const std::size_t afterHigh =
+                high == before.size() ? after.size() : static_cast<std::size_t>(partner[high]);
+            if (j - afterLow != i - low && afterHigh - 1 - j != high - 1 - i) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // The names that can have taken the old name's places on the first matched line that
+    // holds it.
     std::vector<std::string> renameCandidates(const std::string& from) const {
         std::vector<std::string> candidates;
         for (const LinePair& pair : pairs_) {
             forEachDirection(pair, [&](const StationList& before, const StationList& after) {
-                if (!holds(before, from)) {
-                    return;
-                }
-                const StationListAlignment alignment = alignStationLists(before, after);
-                for (std::size_t i = 0; i < before.size(); ++i) {
-                    if (before[i] != from) {
-                        continue;
-                    }
-                    int low = 0;
-                    for (std::size_t k = i; k-- > 0;) {
-                        if (alignment.partnerOfBefore[k] >= 0) {
-                            low = alignment.partnerOfBefore[k] + 1;
-                            break;
-                        }
-                    }
-                    int high = static_cast<int>(after.size());
-                    for (std::size_t k = i + 1; k < before.size(); ++k) {
-                        if (alignment.partnerOfBefore[k] >= 0) {
-                            high = alignment.partnerOfBefore[k];
-                            break;
-                        }
-                    }
-                    for (int j = low; j < high; ++j) {
-                        if (alignment.partnerOfAfter[j] < 0 && !holds(candidates, after[j])) {
-                            candidates.push_back(after[j]);
+                for (const StationList& place : standIns(before, after, from)) {
+                    for (const std::string& name : place) {
+                        if (!holds(candidates, name)) {
+                            candidates.push_back(name);
                         }
                     }
                 }
@@ -176,8 +231,8 @@ private:
         return candidates;
     }
 
-    // How many matched lines hold from, when to takes each of its places on every one of
-    // them; 0 when it does not.
+    // How many matched lines hold from, when to has taken each of its places on every one of
+    // them; 0 when it has not.
     int renamedLineCount(const std::string& from, const std::string& to) const {
         int lines = 0;
         for (const LinePair& pair : pairs_) {
@@ -188,12 +243,7 @@ private:
                     return;
                 }
                 holdsName = true;
-                StationList renamed = before;
-                replaceStation(renamed, from, to);
-                const StationListAlignment alignment = alignStationLists(renamed, after);
-                for (std::size_t i = 0; i < before.size(); ++i) {
-                    fits = fits && (before[i] != from || alignment.partnerOfBefore[i] >= 0);
-                }
+                fits = fits && placesTaken(before, after, from, to);
             });
             if (!fits) {
                 return 0;

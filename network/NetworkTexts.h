@@ -113,8 +113,8 @@ inline constexpr char kDiffPlaceAfter[] = "（在%s之后）";
 inline constexpr char kDiffNthLine[] = "%s（第%s条）";
 inline constexpr char kDiffEmptyValue[] = "（空）";
 inline constexpr char kDiffStationsSection[] = "车站：\n";
-// Filled with the station and what changed.
-inline constexpr char kDiffStationLines[] = "  %s：%s\n";
+// Filled with what changed and the stations it changed for.
+inline constexpr char kDiffStationGroup[] = "  %s：%s\n";
 inline constexpr char kDiffGainedLines[] = "新增线路 %s";
 inline constexpr char kDiffLostLines[] = "减少线路 %s";
 inline constexpr char kDiffListSeparator[] = "、";

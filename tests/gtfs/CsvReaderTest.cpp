@@ -77,7 +77,11 @@ TEST(CsvReaderTest, RefusesMalformedAndOverlongRecordsAtTheirRow) {
         {"a\n" + longest + "\nb", "1:a\n2:" + longest + "\n3:b\n", nullptr},
         {"a\n" + longest + "y\nb", "1:a\n", gtfsTexts::kRecordTooLong},
         {"a\n\"" + longest, "1:a\n", gtfsTexts::kRecordTooLong},
-        {"a\n" + std::string(limit + 1, ','), "1:a\n", gtfsTexts::kRecordTooLong},
+        {"a\n" + std::string(limit + 1, ','), "1:a\n", gtfsTexts::kTooManyFields},
+        {"a\n" + std::string(CsvReader::kMostFields - 1, ',') + "\nb",
+         "1:a\n2:" + std::string(CsvReader::kMostFields - 1, '|') + "\n3:b\n", nullptr},
+        {"a\n" + std::string(CsvReader::kMostFields, ',') + "\nb", "1:a\n",
+         gtfsTexts::kTooManyFields},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.substr(0, 20));

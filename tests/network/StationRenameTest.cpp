@@ -38,7 +38,9 @@ TEST(StationRename, TextChangesOnlyTheStationAndMatchesRenamedRoutes) {
         EXPECT_EQ(rename.lines[0].lineNumber, 5u);
         EXPECT_EQ(rename.lines[1].lineNumber, 6u);
         EXPECT_EQ(rename.lines[1].name, "人民广场");
-        EXPECT_EQ(rename.lines[1].fields, (std::vector<const char*>{"terminal", "up", "down"}));
+        const std::vector<std::string> fields(rename.lines[1].fields.begin(),
+                                              rename.lines[1].fields.end());
+        EXPECT_EQ(fields, (std::vector<std::string>{"terminal", "up", "down"}));
         EXPECT_EQ(rename.lines[2].lineNumber, 8u);
 
         RouteDatabase original;
