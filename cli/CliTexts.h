@@ -15,6 +15,11 @@ inline constexpr char kUsage[] =
     "  import 数据源 -o 文件       把GTFS数据(zip文件或目录)写成输入文本文件\n"
     "  diff 甲 乙                  列出两个版本（输入文本或数据文件夹）之间的改动\n"
     "  rename 来源 旧站名 新站名   把输入文本或数据文件夹中的站名全部改为新站名\n"
+    "  station 来源 站名           列出经过这个车站的每条线路和方向\n"
+    "                              (来源: 输入文本或数据文件夹)\n"
+    "  query 来源 起点站 终点站    查询乘车方案，最多换乘两次\n"
+    "  report 来源 -o 文件         把线路、车站和换乘查询写成一个网页文件\n"
+    "  来源                        同上，网页写在来源旁边，名为“城市名.html”\n"
     "\n"
     "convert的选项:\n"
     "  --input-encoding gbk|utf-8   输入文件的编码。不指定时自动识别记事本保存的\n"
@@ -37,6 +42,9 @@ inline constexpr char kUsage[] =
     "\n"
     "rename的选项:\n"
     "  --dry-run                    只列出要改的线路，不修改文件\n"
+    "\n"
+    "station和query的选项:\n"
+    "  --json 文件                  把结果另写成JSON文件(-: 只写到标准输出)\n"
     "\n"
     "所有命令的选项:\n"
     "  --output-encoding gbk|utf-8  显示信息的编码(默认: 终端的编码)\n"
@@ -89,5 +97,30 @@ inline constexpr char kRenameBadName[] = "不能用“%s”作站名：%s";
 // Filled with the file and the encoding it was read in.
 inline constexpr char kRenameNotGbkText[] =
     "%s是%s编码的文本：为了不改变文件的编码，rename只修改GBK文本，没有修改任何文件";
+
+// station, query, report: what a passenger will see.
+inline constexpr char kUp[] = "上行";
+inline constexpr char kDown[] = "下行";
+inline constexpr char kUnknownStation[] = "找不到车站“%s”。\n";
+inline constexpr char kStationCandidates[] = "你要找的是不是：%s\n";
+inline constexpr char kCandidateSeparator[] = "、";
+inline constexpr char kStationHeading[] = "%s：%s 条线路方向经过\n";
+// "  LINE DIRECTION：PREVIOUS → 本站 → NEXT" and then the details that are known.
+inline constexpr char kStationCall[] = "  %s %s：%s → 本站 → %s";
+inline constexpr char kLineStart[] = "（起点）";
+inline constexpr char kLineEnd[] = "（终点）";
+inline constexpr char kLineType[] = "，%s";
+inline constexpr char kFirstBus[] = "，首班 %s";
+inline constexpr char kLastBus[] = "，末班 %s";
+inline constexpr char kJourneysFound[] = "从 %s 到 %s：%s 个方案\n";
+inline constexpr char kNoJourney[] = "从 %s 到 %s 没有两次换乘以内的方案。\n";
+inline constexpr char kDirectJourney[] = "直达";
+inline constexpr char kJourneyChanges[] = "换乘 %s 次";
+inline constexpr char kJourneyHeading[] = "方案 %s：%s，共 %s 站\n";
+inline constexpr char kJourneyLeg[] = "  %s %s：%s 上车，%s 下车，%s 站\n";
+inline constexpr char kReportWritten[] = "已写出 %s\n";
+// A report dropped on the program: where it goes and what to do when it failed.
+inline constexpr char kReportNameTaken[] = "%s 已存在，且不是 velorin 写的网页";
+inline constexpr char kPressEnterToClose[] = "按回车键关闭窗口。\n";
 
 }  // namespace cliTexts

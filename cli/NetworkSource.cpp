@@ -17,7 +17,7 @@ bool convertInMemory(const std::string& path, std::string_view bytes, RouteDatab
                      LogSink& log) {
     DecodedInput decoded;
     if (!decodeInputText(bytes, InputEncoding::Detect, decoded)) {
-        log.log(LogLevel::Error, (path + decoded.problem).c_str());
+        log.log(LogLevel::Error, (path + ": " + decoded.problem).c_str());
         return false;
     }
     MemoryFileSystem memory;

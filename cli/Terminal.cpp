@@ -13,11 +13,15 @@ void Terminal::err(std::string_view gbkText) const {
 
 void Terminal::errUtf8(std::string_view utf8Text) const {
     std::fflush(stdout);
+    std::u16string wide;
+    if (isConsole(stderr) && utf8ToWide(utf8Text, wide)) {
+        writeToConsole(stderr, wide);
+        return;
+    }
     if (encoding_ == TerminalEncoding::Utf8) {
         std::fwrite(utf8Text.data(), 1, utf8Text.size(), stderr);
         return;
     }
-    std::u16string wide;
     if (!utf8ToWide(utf8Text, wide)) {
         std::fwrite(utf8Text.data(), 1, utf8Text.size(), stderr);
         return;
@@ -44,7 +48,8 @@ void Terminal::errUtf8(std::string_view utf8Text) const {
 }
 
 void Terminal::write(std::FILE* stream, std::string_view gbkText) const {
-    if (writeToConsole(stream, gbkText)) {
+    if (isConsole(stream)) {
+        writeToConsole(stream, gbkToUtf16(gbkText));
         return;
     }
     if (encoding_ == TerminalEncoding::Utf8) {

@@ -3,6 +3,7 @@
 // Standard output and standard error of the command-line tool, in the terminal's encoding.
 
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 enum class TerminalEncoding { Gbk, Utf8 };
@@ -10,9 +11,11 @@ enum class TerminalEncoding { Gbk, Utf8 };
 // The encoding the terminal shows; used when no --output-encoding is given.
 TerminalEncoding detectTerminalEncoding();
 
-// Writes the GBK text to stream as characters when stream is a console that takes them so (a
-// Windows console, whatever its code page); false when the stream takes bytes instead.
-bool writeToConsole(std::FILE* stream, std::string_view gbkText);
+// True when stream is a console that takes characters rather than bytes: a Windows console,
+// which then shows them whatever its code page.
+bool isConsole(std::FILE* stream);
+// Writes the characters to such a console.
+void writeToConsole(std::FILE* stream, std::u16string_view text);
 
 // Prints GBK texts to standard output or standard error in the terminal's encoding.
 class Terminal {
@@ -20,6 +23,7 @@ public:
     explicit Terminal(TerminalEncoding encoding) : encoding_(encoding) {}
 
     void setEncoding(TerminalEncoding encoding) { encoding_ = encoding; }
+    TerminalEncoding encoding() const { return encoding_; }
     void out(std::string_view gbkText) const;
     void err(std::string_view gbkText) const;
     // A UTF-8 text on standard error: as it is in a UTF-8 terminal; in a GBK one, each

@@ -20,6 +20,8 @@ TerminalEncoding detectTerminalEncoding() {
 }
 
 // A terminal here takes bytes in its encoding.
-bool writeToConsole(std::FILE* /*stream*/, std::string_view /*gbkText*/) {
+bool isConsole(std::FILE* /*stream*/) {
     return false;
 }
+
+void writeToConsole(std::FILE* /*stream*/, std::u16string_view /*text*/) {}

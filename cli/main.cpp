@@ -12,7 +12,9 @@
 #include "cli/DumpCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/LargePageHeap.h"
+#include "cli/QueryCommand.h"
 #include "cli/RenameCommand.h"
+#include "cli/StationCommand.h"
 #include "cli/Terminal.h"
 #include "res/Version.h"
 
@@ -55,7 +57,8 @@ int runCommand(int argc, char** argv, Terminal& terminal) {
     }
 
     for (const char* option : {"-o", "--utf8"}) {
-        if (line.has(option) && line.command != "dump" && line.command != "import") {
+        if (line.has(option) && line.command != "dump" && line.command != "import" &&
+            (line.command != "report" || option != std::string("-o"))) {
             return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
         }
     }
@@ -64,7 +67,8 @@ int runCommand(int argc, char** argv, Terminal& terminal) {
             return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
         }
     }
-    if (line.has("--json") && line.command != "diff") {
+    if (line.has("--json") && line.command != "diff" && line.command != "station" &&
+        line.command != "query") {
         return usageError(terminal, cliTexts::kUnknownOption + std::string("--json"));
     }
     if (line.has("--dry-run") && line.command != "rename") {
@@ -95,6 +99,12 @@ int runCommand(int argc, char** argv, Terminal& terminal) {
             return usageError(terminal, cliTexts::kImportNeedsOutput);
         }
         return runImport(line, terminal);
+    }
+    if (line.command == "station" || line.command == "query") {
+        if (line.arguments.size() != (line.command == "station" ? 2u : 3u)) {
+            return usageError(terminal, cliTexts::kWrongArguments + line.command);
+        }
+        return line.command == "station" ? runStation(line, terminal) : runQuery(line, terminal);
     }
     if (line.command == "diff" || line.command == "rename") {
         if (line.arguments.size() != (line.command == "diff" ? 2u : 3u)) {

@@ -99,11 +99,24 @@ constexpr Substitute kBaseLetters[] = {
     {0x1EF5, "y"}, {0x1EF6, "Y"}, {0x1EF7, "y"}, {0x1EF8, "Y"}, {0x1EF9, "y"},
 };
 
-// Sorted; only what GBK lacks is ever looked up, so GBK's own arrows stay.
+// Sorted; only what GBK lacks is ever looked up, so GBK's own arrows stay. Spaces GBK lacks
+// (no-break, thin) become a plain one, a superscript "ᵉ" (French ordinals) its letter.
 constexpr Substitute kSymbols[] = {
-    {0xAB, "“"},   {0xBB, "”"},   {0x2013, "－"}, {0x201A, "‘"}, {0x201B, "‘"}, {0x201E, "“"},
-    {0x201F, "“"}, {0x2039, "‘"}, {0x203A, "’"},  {0x30FB, "·"}, {0xFF65, "·"},
+    {0xA0, " "},    {0xAB, "“"},   {0xBB, "”"},   {0x1D49, "e"}, {0x2007, " "}, {0x2009, " "},
+    {0x2013, "－"}, {0x201A, "‘"}, {0x201B, "‘"}, {0x201E, "“"}, {0x201F, "“"}, {0x202F, " "},
+    {0x2039, "‘"},  {0x203A, "’"}, {0x30FB, "·"}, {0xFF65, "·"},
 };
+
+constexpr bool isSorted(const Substitute* begin, const Substitute* end) {
+    for (; begin + 1 < end; ++begin) {
+        if (!(begin->point < (begin + 1)->point)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(isSorted(std::begin(kBaseLetters), std::end(kBaseLetters)));
+static_assert(isSorted(std::begin(kSymbols), std::end(kSymbols)));
 
 const char* find(const Substitute* begin, const Substitute* end, char32_t point) {
     const Substitute* found = std::lower_bound(

@@ -152,3 +152,53 @@ TEST(CliImportTest, WritesATextThatConvertsOrNothingAndAReportEitherWay) {
     EXPECT_EQ(notice["row"], 6);
     EXPECT_EQ(notice["field"], "trip_id");
 }
+
+// station and query on a text, as a script reads their answers: JSON on standard output.
+TEST_F(CliCommandsTest, StationAndQueryAnswerOrNameWhatWasMeant) {
+    const std::string city = scratch.file("city.txt");
+    writeFile(city,
+              "[city]\nX\n[datasection]\n"
+              "1路,A,6:00,22:00,C,6:20,22:30,空调,A-B-C,略,\n"
+              "2路,B,7:00,21:00,D,,,普通,B-D,无,\n");
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string json;
+    };
+    const Case cases[] = {
+        {"station '" + city + "' B", 0,
+         u8R"({"station":"B","lines":[)"
+         u8R"({"line":"1路","direction":"up","type":"空调","previous":"A","next":"C",)"
+         u8R"("first_bus":"6:00","last_bus":"22:00"},)"
+         u8R"({"line":"1路","direction":"down","type":"空调","previous":"C","next":"A",)"
+         u8R"("first_bus":"6:20","last_bus":"22:30"},)"
+         u8R"({"line":"2路","direction":"up","type":"普通","previous":null,"next":"D",)"
+         u8R"("first_bus":"7:00","last_bus":"21:00"}]})"},
+        {"station '" + city + "' 'B 路'", 1,
+         u8R"({"station":"B 路","lines":[],"unknown":[{"name":"B 路","candidates":[]}]})"},
+        {"station '" + city + "' Ｂ", 1,
+         u8R"({"station":"Ｂ","lines":[],"unknown":[{"name":"Ｂ","candidates":["B"]}]})"},
+        {"query '" + city + "' C D", 0,
+         u8R"({"from":"C","to":"D","journeys":[{"legs":[)"
+         u8R"({"line":"1路","direction":"down","board":"C","alight":"B","stops":1},)"
+         u8R"({"line":"2路","direction":"up","board":"B","alight":"D","stops":1}]}]})"},
+        {"query '" + city + "' D A", 1, u8R"({"from":"D","to":"A","journeys":[]})"},
+        {"query '" + city + "' A Ｄ", 1,
+         u8R"({"from":"A","to":"Ｄ","journeys":[],"unknown":[{"name":"Ｄ","candidates":["D"]}]})"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(run(c.arguments + " --json -"), c.status) << c.arguments << err;
+        std::string compact;
+        bool inString = false;
+        for (char ch : out) {
+            inString ^= ch == '"';
+            if (inString || (ch != ' ' && ch != '\n')) {
+                compact += ch;
+            }
+        }
+        EXPECT_EQ(compact, c.json) << c.arguments;
+    }
+    EXPECT_EQ(run("query '" + city + "' A"), 2);
+    EXPECT_EQ(run("station '" + city + "' A --utf8"), 2);
+    EXPECT_EQ(run("query '" + scratch.file("missing") + "' A B"), 1);
+}
