@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Prints how long a whole `velorin-cli convert` takes, from process start to exit, as a user
+# Prints how long a whole `velorin-cli convert` (and then `lint`) takes, from process start to exit, as a user
 # running it sees it: median and spread of many runs on one core, for the synthetic city at
 # the limits of the data files, a two-line city and, when the published Chengdu data is beside
 # the checkout, Chengdu. Then what bounds them: the start of a process and the flushes of a save.
@@ -34,6 +34,24 @@ for ((i = 0; i < ${#inputs[@]}; i += 2)); do
     taskset -c 0 "$bin/bench/velorin-process-timer" "$runs" \
         "$bin/cli/velorin-cli" convert "${inputs[i + 1]}" "$work/out"
 done
+# lint reads the same texts and checks every line and station name; it should stay within
+# twice the conversion.
+echo "velorin-cli lint, whole process, on CPU 0"
+for ((i = 0; i < ${#inputs[@]}; i += 2)); do
+    printf '%s\n  ' "${inputs[i]}"
+    taskset -c 0 "$bin/bench/velorin-process-timer" "$runs" \
+        "$bin/cli/velorin-cli" lint "${inputs[i + 1]}"
+done
+# A journey query on the limit city's data folder, next to check of the same folder: from the
+# first station of the first line to the last of the third.
+"$bin/cli/velorin-cli" convert "$work/limit-city.txt" "$work/limit" >/dev/null
+first_line=$(sed -n '/^\[datasection\]/{n;p;q}' "$work/limit-city.txt" | cut -d, -f9)
+third_line=$(sed -n '/^\[datasection\]/{n;n;n;p;q}' "$work/limit-city.txt" | cut -d, -f9)
+printf 'velorin-cli check, limit city folder\n  '
+taskset -c 0 "$bin/bench/velorin-process-timer" "$runs" "$bin/cli/velorin-cli" check "$work/limit"
+printf 'velorin-cli query, limit city folder\n  '
+taskset -c 0 "$bin/bench/velorin-process-timer" "$runs" "$bin/cli/velorin-cli" \
+    --output-encoding gbk query "$work/limit" "${first_line%%-*}" "${third_line##*-}"
 # What no conversion can go below: starting the process, and a save's flushes to the disk.
 printf 'velorin-cli --version (starting the process alone)\n  '
 taskset -c 0 "$bin/bench/velorin-process-timer" "$runs" "$bin/cli/velorin-cli" --version

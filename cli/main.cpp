@@ -12,8 +12,10 @@
 #include "cli/DumpCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/LargePageHeap.h"
+#include "cli/LintCommand.h"
 #include "cli/QueryCommand.h"
 #include "cli/RenameCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/StationCommand.h"
 #include "cli/Terminal.h"
 #include "res/Version.h"
@@ -30,11 +32,11 @@ int usageError(const Terminal& terminal, const std::string& problem) {
 }
 
 int runCommand(int argc, char** argv, Terminal& terminal) {
-    const CommandLine line =
-        CommandLine::parse(argc, argv,
-                           {"--input-encoding", "--output-encoding", "-o", "--date", "--city",
-                            "--author", "--memo", "--report", "--json"},
-                           {"--utf8", "--dry-run"});
+    const CommandLine line = CommandLine::parse(
+        argc, argv,
+        {"--input-encoding", "--output-encoding", "-o", "--date", "--city", "--author", "--memo",
+         "--report", "--json", "--accept", "--write-accept"},
+        {"--utf8", "--dry-run"});
 
     const auto output = line.options.find("--output-encoding");
     if (output != line.options.end()) {
@@ -68,11 +70,23 @@ int runCommand(int argc, char** argv, Terminal& terminal) {
         }
     }
     if (line.has("--json") && line.command != "diff" && line.command != "station" &&
-        line.command != "query") {
+        line.command != "query" && line.command != "lint") {
         return usageError(terminal, cliTexts::kUnknownOption + std::string("--json"));
     }
     if (line.has("--dry-run") && line.command != "rename") {
         return usageError(terminal, cliTexts::kUnknownOption + std::string("--dry-run"));
+    }
+    for (const char* option : {"--accept", "--write-accept"}) {
+        if (line.has(option) && line.command != "lint") {
+            return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
+        }
+    }
+    if (line.command == "lint") {
+        if (line.arguments.size() != 1) {
+            return usageError(terminal, cliTexts::kWrongArguments + line.command);
+        }
+        placeHeapOnLargePages();
+        return runLint(line, terminal);
     }
     if (line.command == "convert") {
         const auto input = line.options.find("--input-encoding");
@@ -99,6 +113,12 @@ int runCommand(int argc, char** argv, Terminal& terminal) {
             return usageError(terminal, cliTexts::kImportNeedsOutput);
         }
         return runImport(line, terminal);
+    }
+    if (line.command == "report") {
+        if (line.arguments.size() != 1 || !line.has("-o")) {
+            return usageError(terminal, cliTexts::kWrongArguments + line.command);
+        }
+        return runReport(line, terminal);
     }
     if (line.command == "station" || line.command == "query") {
         if (line.arguments.size() != (line.command == "station" ? 2u : 3u)) {

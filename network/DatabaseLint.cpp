@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "network/Lint.h"
-#include "network/LintedRoute.h"
+#include "network/LintChecks.h"
 
 std::vector<LintNotice> lintDatabase(const std::string& folder, const RouteDatabase& database) {
     std::vector<LintedRoute> routes;
@@ -20,15 +20,14 @@ std::vector<LintNotice> lintDatabase(const std::string& folder, const RouteDatab
         route.terminalLast = stored->terminal.lastBus;
         route.up.assign(stored->upStations.begin(), stored->upStations.end());
         route.down.assign(stored->downStations.begin(), stored->downStations.end());
-        route.downTyped = !route.down.empty() && !std::equal(route.down.begin(), route.down.end(),
-                                                             route.up.rbegin(), route.up.rend());
+        route.ownDownList = !route.down.empty() && !std::equal(route.down.begin(), route.down.end(),
+                                                               route.up.rbegin(), route.up.rend());
         if (route.up.empty()) {
             continue;
         }
         routes.push_back(std::move(route));
     }
     LintNotices notices(folder);
-    checkRoutes(routes, notices);
-    checkStationNames(routes, notices);
+    checkNetwork(routes, notices);
     return notices.take();
 }

@@ -11,7 +11,7 @@
 #include "core/TextConversion.h"
 #include "network/FieldNames.h"
 #include "network/Lint.h"
-#include "network/LintedRoute.h"
+#include "network/LintChecks.h"
 #include "network/NetworkTexts.h"
 
 namespace {
@@ -110,7 +110,7 @@ void checkHeaderEnd(std::string_view line, std::size_t number, LintNotices& noti
         const std::size_t at = findAtCharacterStart(lower, marker.text);
         if (at != std::string_view::npos) {
             const std::string_view typed = line.substr(at, std::string_view(marker.text).size());
-            notices.addAtLine(LintSeverity::Warning, "header_marker", number, marker.field,
+            notices.addAtLine(LintSeverity::Warning, "header_marker", number, "", marker.field,
                               formatMessage(networkTexts::kMarkerCase, {typed, marker.text}),
                               {std::string(typed)});
             return;
@@ -119,12 +119,12 @@ void checkHeaderEnd(std::string_view line, std::size_t number, LintNotices& noti
     const std::size_t at = findAtCharacterStart(lower, kEndMarker);
     if (at != std::string_view::npos) {
         const std::string_view typed = line.substr(at, std::string_view(kEndMarker).size());
-        notices.addAtLine(LintSeverity::Warning, "header_marker", number, "",
+        notices.addAtLine(LintSeverity::Warning, "header_marker", number, "", "",
                           formatMessage(networkTexts::kMarkerCase, {typed, kEndMarker}),
                           {std::string(typed)});
         return;
     }
-    notices.addAtLine(LintSeverity::Warning, "header_marker", number, "",
+    notices.addAtLine(LintSeverity::Warning, "header_marker", number, "", "",
                       formatMessage(networkTexts::kUnknownMarker, {line}), {std::string(line)});
 }
 
@@ -149,7 +149,7 @@ bool checkHeaderPart(NumberedLines& lines, LintNotices& notices) {
             std::string_view value;
             std::size_t valueNumber = 0;
             if (!lines.next(value, valueNumber)) {
-                notices.addAtLine(LintSeverity::Warning, "header_marker", number, marker->field,
+                notices.addAtLine(LintSeverity::Warning, "header_marker", number, "", marker->field,
                                   formatMessage(networkTexts::kMarkerValueAtEnd, {marker->text}),
                                   {marker->text});
                 return false;
@@ -157,7 +157,7 @@ bool checkHeaderPart(NumberedLines& lines, LintNotices& notices) {
             if (value.empty() || value.front() != '[') {
                 break;
             }
-            notices.addAtLine(LintSeverity::Warning, "header_marker", number, marker->field,
+            notices.addAtLine(LintSeverity::Warning, "header_marker", number, "", marker->field,
                               formatMessage(networkTexts::kMarkerValueMissing,
                                             {marker->text, withoutLineFeed(value)}),
                               {marker->text, std::string(withoutLineFeed(value))});
@@ -185,8 +185,9 @@ void checkFieldCount(std::string_view line, std::size_t number, LintNotices& not
         detail += networkTexts::kFullWidthHyphen;
     }
     const char* field = fields < count ? fieldNames::kDataLine[fields] : fieldNames::kExtra;
-    notices.addAtLine(LintSeverity::Warning, "field_count", number, field, std::move(detail),
-                      {std::to_string(fields)});
+    std::string_view cursor = line;
+    notices.addAtLine(LintSeverity::Warning, "field_count", number, readField(cursor, ',').text,
+                      field, std::move(detail), {std::to_string(fields)});
 }
 
 bool hasEmptyStation(std::string_view list) {
@@ -223,8 +224,8 @@ std::vector<LintNotice> lintInputText(const std::string& path, std::string_view 
             const std::string_view downText = readField(cursor, ',').text;
             splitStations(upText, route.up);
             if (route.up.empty()) {
-                notices.addAtLine(LintSeverity::Error, "no_up_stations", number, fieldNames::kUp,
-                                  networkTexts::kNoUpStations, {});
+                notices.addAtLine(LintSeverity::Error, "no_up_stations", number, route.name,
+                                  fieldNames::kUp, networkTexts::kNoUpStations, {});
                 continue;
             }
             if (hasEmptyStation(upText)) {
@@ -233,23 +234,24 @@ std::vector<LintNotice> lintInputText(const std::string& path, std::string_view 
                             {});
             }
             splitStations(downText, route.down);
-            route.downTyped = !route.down.empty() && route.down != route.up;
             if ((downText == kDownReversed && route.down.size() < 2) || route.down == route.up) {
                 route.down.assign(route.up.rbegin(), route.up.rend());
-                route.downTyped = false;
             }
             if (downText == kDownNone || downText.empty()) {
                 route.down.clear();
             }
-            if (route.downTyped && hasEmptyStation(downText)) {
+            route.ownDownList =
+                !route.down.empty() && !std::equal(route.down.begin(), route.down.end(),
+                                                   route.up.rbegin(), route.up.rend());
+            if (!route.down.empty() && hasEmptyStation(downText)) {
                 notices.add(LintSeverity::Warning, "empty_station", route, kDirectionDown,
                             fieldNames::kDown,
-                            formatMessage(networkTexts::kEmptyStation, {downText}), {});
+                            formatMessage(networkTexts::kEmptyStation, {downText}),
+                            {fieldNames::kDown});
             }
             routes.push_back(std::move(route));
         }
     }
-    checkRoutes(routes, notices);
-    checkStationNames(routes, notices);
+    checkNetwork(routes, notices);
     return notices.take();
 }

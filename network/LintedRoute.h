@@ -18,7 +18,7 @@ struct LintedRoute {
     std::string_view start, startFirst, startLast;
     std::string_view terminal, terminalFirst, terminalLast;
     std::vector<std::string_view> up, down;
-    bool downTyped = false;  // the down list was given, not taken as the up list reversed
+    bool ownDownList = false;  // the down list is not the up list reversed
 };
 
 inline constexpr char kDirectionUp[] = "up";
@@ -44,11 +44,19 @@ public:
         placed_.push_back({route.line != 0 ? route.line : route.position, std::move(notice)});
     }
 
-    // A notice on a line of the text that is no route (a header line, a broken data line).
-    void addAtLine(LintSeverity severity, const char* kind, std::size_t line, const char* field,
-                   std::string detail, std::vector<std::string> names) {
-        LintNotice notice{severity,        kind,          file_, line,
-                          std::string(),   std::string(), field, std::move(detail),
+    // A notice on a line of the text that makes no route: a header line (routeName empty) or a
+    // data line the checks cannot take as a route.
+    void addAtLine(LintSeverity severity, const char* kind, std::size_t line,
+                   std::string_view routeName, const char* field, std::string detail,
+                   std::vector<std::string> names) {
+        LintNotice notice{severity,
+                          kind,
+                          file_,
+                          line,
+                          std::string(routeName),
+                          std::string(),
+                          field,
+                          std::move(detail),
                           std::move(names)};
         placed_.push_back({line, std::move(notice)});
     }
@@ -68,8 +76,3 @@ private:
     std::string file_;
     std::vector<std::pair<std::size_t, LintNotice>> placed_;
 };
-
-// The checks of each route on its own and of names used twice.
-void checkRoutes(const std::vector<LintedRoute>& routes, LintNotices& notices);
-// The station names of all routes together: one station typed two ways, or two close names.
-void checkStationNames(const std::vector<LintedRoute>& routes, LintNotices& notices);

@@ -72,6 +72,12 @@ inline constexpr char kMarkerValueAtEnd[] = "标记「%s」下面没有取值行
 // Filled with the two terminal times.
 inline constexpr char kOneWayTerminalTimes[] =
     "这条线路没有下行，终点站的首末班时间「%s」「%s」不会保存：若有下行，请填写下行站点或“略”";
+// The comment that opens an accepted list.
+inline constexpr char kAcceptedListHeading[] =
+    "# velorin-cli lint 的接受列表：每行一条已确认无误、不再显示的提示。\n"
+    "# 各项以制表符分隔：类别、线路名、涉及的站名或文字。删去一行，它的提示就会再次显示。\n";
+// Filled with the path of an accepted list that cannot be read.
+inline constexpr char kAcceptedListUnreadable[] = "读不到接受列表%s";
 // Filled with the line of the accepted list.
 inline constexpr char kAcceptedUnmatched[] = "接受列表中的这一行已不对应任何提示，可以删去：%s";
 

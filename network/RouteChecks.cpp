@@ -1,12 +1,13 @@
 // The checks of each route on its own: its times, its station lists, its typed ends; and
 // line names used twice.
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 
 #include "core/MessageFormat.h"
 #include "network/FieldNames.h"
-#include "network/LintedRoute.h"
+#include "network/LintChecks.h"
 #include "network/NetworkTexts.h"
 #include "network/TimeOfDay.h"
 
@@ -58,26 +59,29 @@ void checkEndTimes(const LintedRoute& route, const char* direction, std::string_
     }
 }
 
-void checkRepeatedStations(const LintedRoute& route, const std::vector<std::string_view>& list,
-                           const char* direction, LintNotices& notices) {
-    std::unordered_map<std::string_view, int> counts;
-    for (std::string_view station : list) {
-        ++counts[station];
-    }
+void checkRepeatedStations(const LintedRoute& route, const StationId* begin, const StationId* end,
+                           const StationIndex& index, const char* direction, LintNotices& notices) {
+    std::vector<StationId> sorted(begin, end);
     // A loop starts and ends at the same station.
-    if (list.size() > 1 && list.front() == list.back()) {
-        --counts[list.front()];
+    if (sorted.size() > 1 && sorted.front() == sorted.back()) {
+        sorted.pop_back();
+    }
+    std::sort(sorted.begin(), sorted.end());
+    if (std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end()) {
+        return;
     }
     const char* directionText =
         std::string_view(direction) == kDirectionUp ? networkTexts::kUp : networkTexts::kDown;
-    for (std::string_view station : list) {
-        auto found = counts.find(station);
-        if (found->second > 1) {
+    std::vector<StationId> reported;
+    for (const StationId* id = begin; id != end; ++id) {
+        const auto [from, to] = std::equal_range(sorted.begin(), sorted.end(), *id);
+        if (to - from > 1 && std::find(reported.begin(), reported.end(), *id) == reported.end()) {
+            reported.push_back(*id);
+            const std::string_view station = index.name(*id);
             notices.add(LintSeverity::Warning, "repeated_station", route, direction, direction,
                         formatMessage(networkTexts::kRepeatedStation,
-                                      {station, directionText, std::to_string(found->second)}),
+                                      {station, directionText, std::to_string(to - from)}),
                         {std::string(station)});
-            found->second = 0;
         }
     }
 }
@@ -108,9 +112,11 @@ void checkTypedEnds(const LintedRoute& route, LintNotices& notices) {
 
 }  // namespace
 
-void checkRoutes(const std::vector<LintedRoute>& routes, LintNotices& notices) {
+void checkRoutes(const std::vector<LintedRoute>& routes, const StationIndex& index,
+                 LintNotices& notices) {
     checkDuplicateNames(routes, notices);
-    for (const LintedRoute& route : routes) {
+    for (RouteIndex r = 0; r < routes.size(); ++r) {
+        const LintedRoute& route = routes[r];
         checkEndTimes(route, kDirectionUp, route.startFirst, fieldNames::kStartFirst,
                       route.startLast, fieldNames::kStartLast, notices);
         checkEndTimes(route, kDirectionDown, route.terminalFirst, fieldNames::kTerminalFirst,
@@ -122,10 +128,10 @@ void checkRoutes(const std::vector<LintedRoute>& routes, LintNotices& notices) {
                                       {route.terminalFirst, route.terminalLast}),
                         {});
         }
-        checkRepeatedStations(route, route.up, kDirectionUp, notices);
-        if (route.downTyped) {
-            checkRepeatedStations(route, route.down, kDirectionDown, notices);
-        }
+        checkRepeatedStations(route, index.upBegin(r), index.upEnd(r), index, kDirectionUp,
+                              notices);
+        checkRepeatedStations(route, index.downBegin(r), index.downEnd(r), index, kDirectionDown,
+                              notices);
         checkTypedEnds(route, notices);
     }
 }

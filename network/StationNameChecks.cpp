@@ -2,22 +2,15 @@
 // passenger cannot tell apart, and names close enough to be a slip.
 
 #include <algorithm>
-#include <cstdint>
-#include <map>
-#include <set>
 #include <string>
 #include <unordered_map>
 
 #include "core/MessageFormat.h"
-#include "core/TextConversion.h"
-#include "network/LintedRoute.h"
+#include "network/LintChecks.h"
 #include "network/NetworkTexts.h"
 #include "network/StationNameFolding.h"
 
 namespace {
-
-using StationId = std::uint32_t;
-using RouteIndex = std::uint32_t;
 
 // How many lines a spelling's notice names before it only counts the rest.
 constexpr std::size_t kLinesNamed = 5;
@@ -25,81 +18,38 @@ constexpr std::size_t kLinesNamed = 5;
 constexpr std::size_t kShortestForOneCharacter = 3;
 constexpr std::size_t kShortestBase = 2;
 
-// Each distinct name once, with the routes that use it in their order and its neighbours.
-struct Station {
-    std::string_view name;
-    std::vector<RouteIndex> routes;
-    const char* firstDirection = kDirectionUp;
-    std::vector<StationId> neighbours;
-};
-
-class StationIndex {
-public:
-    explicit StationIndex(const std::vector<LintedRoute>& routes) {
-        for (RouteIndex r = 0; r < routes.size(); ++r) {
-            addList(routes[r].up, r, kDirectionUp);
-            addList(routes[r].down, r, kDirectionDown);
-        }
-    }
-
-    std::vector<Station> stations;
-
-private:
-    void addList(const std::vector<std::string_view>& list, RouteIndex route,
-                 const char* direction) {
-        StationId previous = 0;
-        for (std::size_t i = 0; i < list.size(); ++i) {
-            const auto [found, isNew] =
-                ids_.emplace(list[i], static_cast<StationId>(stations.size()));
-            if (isNew) {
-                stations.push_back({list[i], {}, direction, {}});
-            }
-            Station& station = stations[found->second];
-            if (station.routes.empty() || station.routes.back() != route) {
-                station.routes.push_back(route);
-            }
-            if (i > 0 && previous != found->second) {
-                station.neighbours.push_back(previous);
-                stations[previous].neighbours.push_back(found->second);
-            }
-            previous = found->second;
-        }
-    }
-
-    std::unordered_map<std::string_view, StationId> ids_;
-};
-
 // The spelling to place a notice on: the one fewest lines use, the later one on a tie.
-StationId lessUsed(const std::vector<Station>& stations, StationId a, StationId b) {
-    const std::size_t usesA = stations[a].routes.size();
-    const std::size_t usesB = stations[b].routes.size();
-    if (usesA != usesB) {
-        return usesA < usesB ? a : b;
+StationId lessUsed(const StationIndex& index, StationId a, StationId b) {
+    if (index.uses(a) != index.uses(b)) {
+        return index.uses(a) < index.uses(b) ? a : b;
     }
-    return stations[a].routes.front() > stations[b].routes.front() ? a : b;
+    return index.firstRoute(a) > index.firstRoute(b) ? a : b;
 }
 
-std::string linesUsing(const Station& station, const std::vector<LintedRoute>& routes) {
+std::string linesUsing(const StationIndex& index, StationId id,
+                       const std::vector<LintedRoute>& routes) {
     std::string text;
-    for (std::size_t i = 0; i < station.routes.size() && i < kLinesNamed; ++i) {
-        if (i > 0) {
+    const std::size_t named = std::min(index.uses(id), kLinesNamed);
+    for (const RouteIndex* r = index.routesBegin(id); r != index.routesBegin(id) + named; ++r) {
+        if (!text.empty()) {
             text += networkTexts::kListSeparator;
         }
-        text += routes[station.routes[i]].name;
+        text += routes[*r].name;
     }
-    if (station.routes.size() > kLinesNamed) {
-        text += formatMessage(networkTexts::kAndMore, {std::to_string(station.routes.size())});
+    if (index.uses(id) > kLinesNamed) {
+        text += formatMessage(networkTexts::kAndMore, {std::to_string(index.uses(id))});
     }
     return text;
 }
 
-void checkSimilarNames(const std::vector<LintedRoute>& routes, const std::vector<Station>& stations,
-                       const std::vector<std::string>& folded, LintNotices& notices) {
-    std::unordered_map<std::string_view, std::vector<StationId>> groups;
-    for (StationId id = 0; id < stations.size(); ++id) {
+void checkSimilarNames(const std::vector<LintedRoute>& routes, const StationIndex& index,
+                       const std::vector<std::u16string>& folded, LintNotices& notices) {
+    std::unordered_map<std::u16string_view, std::vector<StationId>> groups;
+    groups.reserve(index.size());
+    for (StationId id = 0; id < index.size(); ++id) {
         groups[folded[id]].push_back(id);
     }
-    for (StationId id = 0; id < stations.size(); ++id) {
+    for (StationId id = 0; id < index.size(); ++id) {
         const std::vector<StationId>& group = groups[folded[id]];
         if (group.size() < 2 || group.front() != id) {
             continue;
@@ -108,19 +58,18 @@ void checkSimilarNames(const std::vector<LintedRoute>& routes, const std::vector
         std::string spellings;
         std::vector<std::string> names;
         for (StationId member : group) {
-            placed = lessUsed(stations, placed, member);
+            placed = lessUsed(index, placed, member);
             if (!spellings.empty()) {
                 spellings += networkTexts::kListSeparator;
             }
-            spellings +=
-                formatMessage(networkTexts::kSpellingUsedBy,
-                              {stations[member].name, linesUsing(stations[member], routes)});
-            names.emplace_back(stations[member].name);
+            spellings += formatMessage(networkTexts::kSpellingUsedBy,
+                                       {index.name(member), linesUsing(index, member, routes)});
+            names.emplace_back(index.name(member));
         }
         std::sort(names.begin(), names.end());
-        const Station& station = stations[placed];
-        notices.add(LintSeverity::Warning, "similar_station_names", routes[station.routes.front()],
-                    station.firstDirection, station.firstDirection,
+        const char* direction = index.firstDirection(placed);
+        notices.add(LintSeverity::Warning, "similar_station_names",
+                    routes[index.firstRoute(placed)], direction, direction,
                     formatMessage(networkTexts::kSimilarStationNames, {spellings}),
                     std::move(names));
     }
@@ -128,16 +77,15 @@ void checkSimilarNames(const std::vector<LintedRoute>& routes, const std::vector
 
 // The folded name without a station word ("站", "公交站"...) and then a direction ("东", "(东)")
 // at its end: names with one base differ only by these.
-std::u16string baseName(std::u16string name) {
-    static const std::u16string kStationWords[] = {u"公交站", u"首末站", u"枢纽站", u"总站",
-                                                   u"车站",   u"枢纽",   u"站"};
-    static const std::u16string kDirections[] = {u"(东)", u"(西)", u"(南)", u"(北)",
-                                                 u"东",   u"西",   u"南",   u"北"};
+std::u16string_view baseName(std::u16string_view name) {
+    static const std::u16string_view kStationWords[] = {u"公交站", u"首末站", u"枢纽站", u"总站",
+                                                        u"车站",   u"枢纽",   u"站"};
+    static const std::u16string_view kDirections[] = {u"(东)", u"(西)", u"(南)", u"(北)",
+                                                      u"东",   u"西",   u"南",   u"北"};
     auto strip = [&name](const auto& suffixes) {
-        for (const std::u16string& suffix : suffixes) {
-            if (name.size() > suffix.size() &&
-                name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
-                name.resize(name.size() - suffix.size());
+        for (const std::u16string_view suffix : suffixes) {
+            if (name.size() > suffix.size() && name.substr(name.size() - suffix.size()) == suffix) {
+                name.remove_suffix(suffix.size());
                 return;
             }
         }
@@ -164,121 +112,145 @@ bool oneCharacterApart(std::u16string_view a, std::u16string_view b) {
     return a.substr(head) == b.substr(head + 1);
 }
 
-template <typename T>
-bool sortedShare(const std::vector<T>& a, const std::vector<T>& b, T* shared = nullptr) {
-    auto i = a.begin();
-    auto j = b.begin();
-    while (i != a.end() && j != b.end()) {
-        if (*i == *j) {
-            if (shared != nullptr) {
-                *shared = *i;
-            }
-            return true;
+std::uint64_t hashText(std::u16string_view head, std::u16string_view tail, std::uint64_t seed) {
+    std::uint64_t hash = seed;
+    for (std::u16string_view part : {head, tail}) {
+        for (char16_t unit : part) {
+            hash = (hash ^ unit) * 0x100000001b3ULL;
         }
-        *i < *j ? ++i : ++j;
     }
-    return false;
+    return hash;
 }
 
-// Pairs of names that differ by a suffix or by one character, found through shared keys so
-// that no pair of all names is ever compared.
-std::set<std::pair<StationId, StationId>> closePairs(const std::vector<std::u16string>& wide) {
-    std::unordered_map<std::u16string, std::vector<StationId>> byBase;
-    std::unordered_map<std::u16string, std::vector<StationId>> byDeletion;
-    for (StationId id = 0; id < wide.size(); ++id) {
-        const std::u16string base = baseName(wide[id]);
-        if (base.size() >= kShortestBase) {
-            byBase[base].push_back(id);
+// Groups of names that may differ by a suffix or by one character, found through shared keys
+// so that no pair of all names is ever compared: the base, each one-character deletion, and
+// the whole name (which a name one character longer holds as one of its deletions). Keys are
+// hashes, so each pair of a group still needs checking.
+std::vector<std::vector<StationId>> candidateGroups(const std::vector<std::u16string>& folded) {
+    constexpr std::uint64_t kBaseSeed = 0xcbf29ce484222325ULL;
+    constexpr std::uint64_t kSpellingSeed = 0x84222325cbf29ce4ULL;
+    std::vector<std::pair<std::uint64_t, StationId>> keys;
+    for (StationId id = 0; id < folded.size(); ++id) {
+        const std::u16string_view name = folded[id];
+        const std::u16string_view base = baseName(name);
+        if (base.size() >= kShortestBase && base.size() < name.size()) {
+            keys.push_back({hashText(base, {}, kBaseSeed), id});
         }
-        if (wide[id].size() >= kShortestForOneCharacter) {
-            for (std::size_t i = 0; i < wide[id].size(); ++i) {
-                std::u16string key = wide[id];
-                key.erase(i, 1);
-                byDeletion[key].push_back(id);
+        if (name.size() >= kShortestForOneCharacter) {
+            keys.push_back({hashText(name, {}, kSpellingSeed), id});
+            for (std::size_t i = 0; i < name.size(); ++i) {
+                keys.push_back(
+                    {hashText(name.substr(0, i), name.substr(i + 1), kSpellingSeed), id});
             }
         }
     }
-    std::set<std::pair<StationId, StationId>> pairs;
-    auto addGroup = [&pairs](const std::vector<StationId>& group) {
-        for (std::size_t i = 0; i < group.size(); ++i) {
+    std::sort(keys.begin(), keys.end());
+    std::vector<std::vector<StationId>> groups;
+    for (std::size_t from = 0; from < keys.size();) {
+        std::size_t to = from + 1;
+        while (to < keys.size() && keys[to].first == keys[from].first) {
+            ++to;
+        }
+        if (to - from > 1) {
+            groups.emplace_back();
+            for (std::size_t i = from; i < to; ++i) {
+                if (groups.back().empty() || groups.back().back() != keys[i].second) {
+                    groups.back().push_back(keys[i].second);
+                }
+            }
+            if (groups.back().size() < 2) {
+                groups.pop_back();
+            }
+        }
+        from = to;
+    }
+    return groups;
+}
+
+// Marks a set of stations or routes so that another's can be tested against it in one pass.
+class Marks {
+public:
+    explicit Marks(std::size_t size) : mark_(size, 0) {}
+    template <typename T>
+    void mark(const T* begin, const T* end) {
+        ++round_;
+        for (const T* it = begin; it != end; ++it) {
+            mark_[*it] = round_;
+        }
+    }
+    // The first of [begin, end) that is marked, or end.
+    template <typename T>
+    const T* firstMarked(const T* begin, const T* end) const {
+        return std::find_if(begin, end, [this](T item) { return mark_[item] == round_; });
+    }
+
+private:
+    std::vector<std::uint32_t> mark_;
+    std::uint32_t round_ = 0;
+};
+
+void checkCloseNames(const std::vector<LintedRoute>& routes, const StationIndex& index,
+                     const std::vector<std::u16string>& folded, LintNotices& notices) {
+    std::vector<std::size_t> baseLength(folded.size());
+    for (StationId id = 0; id < folded.size(); ++id) {
+        baseLength[id] = baseName(folded[id]).size();
+    }
+    auto close = [&](StationId a, StationId b) {
+        const bool sameBase = baseLength[a] >= kShortestBase && baseLength[a] == baseLength[b] &&
+                              folded[a].compare(0, baseLength[a], folded[b], 0, baseLength[b]) == 0;
+        return folded[a] != folded[b] &&
+               (sameBase ||
+                (std::min(folded[a].size(), folded[b].size()) >= kShortestForOneCharacter &&
+                 oneCharacterApart(folded[a], folded[b])));
+    };
+    Marks nextToA(index.size());
+    Marks routesOfA(routes.size());
+    std::vector<std::pair<StationId, StationId>> found;
+    for (const std::vector<StationId>& group : candidateGroups(folded)) {
+        for (std::size_t i = 0; i + 1 < group.size(); ++i) {
+            const StationId a = group[i];
+            nextToA.mark(index.neighboursBegin(a), index.neighboursEnd(a));
+            routesOfA.mark(index.routesBegin(a), index.routesEnd(a));
             for (std::size_t j = i + 1; j < group.size(); ++j) {
-                if (group[i] != group[j]) {
-                    pairs.insert(std::minmax(group[i], group[j]));
+                const StationId b = group[j];
+                // Both next to one station, and no line serving both (which shows two stops).
+                if (nextToA.firstMarked(index.neighboursBegin(b), index.neighboursEnd(b)) !=
+                        index.neighboursEnd(b) &&
+                    routesOfA.firstMarked(index.routesBegin(b), index.routesEnd(b)) ==
+                        index.routesEnd(b) &&
+                    close(a, b)) {
+                    found.push_back(std::minmax(a, b));
                 }
             }
         }
-    };
-    for (const auto& entry : byBase) {
-        addGroup(entry.second);
     }
-    for (auto& entry : byDeletion) {
-        addGroup(entry.second);
-    }
-    // A name one character longer than another holds it as one of its deletions.
-    for (StationId id = 0; id < wide.size(); ++id) {
-        const auto found = byDeletion.find(wide[id]);
-        if (found != byDeletion.end()) {
-            for (StationId longer : found->second) {
-                pairs.insert(std::minmax(id, longer));
-            }
-        }
-    }
-    return pairs;
-}
-
-void checkCloseNames(const std::vector<LintedRoute>& routes, std::vector<Station>& stations,
-                     const std::vector<std::string>& folded, LintNotices& notices) {
-    std::vector<std::u16string> wide;
-    wide.reserve(stations.size());
-    for (StationId id = 0; id < stations.size(); ++id) {
-        wide.push_back(gbkToUtf16(folded[id]));
-    }
-    std::vector<bool> neighboursSorted(stations.size(), false);
-    for (const auto& [a, b] : closePairs(wide)) {
-        if (folded[a] == folded[b]) {
-            continue;
-        }
-        const bool suffixOnly = baseName(wide[a]) == baseName(wide[b]);
-        if (!suffixOnly && !oneCharacterApart(wide[a], wide[b])) {
-            continue;
-        }
-        // A line that serves both shows they are two stops.
-        if (sortedShare(stations[a].routes, stations[b].routes)) {
-            continue;
-        }
-        for (StationId id : {a, b}) {
-            if (!neighboursSorted[id]) {
-                auto& list = stations[id].neighbours;
-                std::sort(list.begin(), list.end());
-                list.erase(std::unique(list.begin(), list.end()), list.end());
-                neighboursSorted[id] = true;
-            }
-        }
-        StationId neighbour = 0;
-        if (!sortedShare(stations[a].neighbours, stations[b].neighbours, &neighbour)) {
-            continue;
-        }
-        const StationId placed = lessUsed(stations, a, b);
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    for (const auto& [a, b] : found) {
+        nextToA.mark(index.neighboursBegin(a), index.neighboursEnd(a));
+        const StationId neighbour =
+            *nextToA.firstMarked(index.neighboursBegin(b), index.neighboursEnd(b));
+        const StationId placed = lessUsed(index, a, b);
         const StationId other = placed == a ? b : a;
-        const Station& station = stations[placed];
-        notices.add(LintSeverity::Info, "close_station_names", routes[station.routes.front()],
-                    station.firstDirection, station.firstDirection,
+        const char* direction = index.firstDirection(placed);
+        notices.add(LintSeverity::Info, "close_station_names", routes[index.firstRoute(placed)],
+                    direction, direction,
                     formatMessage(networkTexts::kCloseStationNames,
-                                  {station.name, stations[other].name, stations[neighbour].name}),
-                    {std::string(std::min(station.name, stations[other].name)),
-                     std::string(std::max(station.name, stations[other].name))});
+                                  {index.name(placed), index.name(other), index.name(neighbour)}),
+                    {std::string(std::min(index.name(a), index.name(b))),
+                     std::string(std::max(index.name(a), index.name(b)))});
     }
 }
 
 }  // namespace
 
-void checkStationNames(const std::vector<LintedRoute>& routes, LintNotices& notices) {
-    StationIndex index(routes);
-    std::vector<std::string> folded;
-    folded.reserve(index.stations.size());
-    for (const Station& station : index.stations) {
-        folded.push_back(foldStationName(station.name));
+void checkStationNames(const std::vector<LintedRoute>& routes, const StationIndex& index,
+                       LintNotices& notices) {
+    std::vector<std::u16string> folded;
+    folded.reserve(index.size());
+    for (StationId id = 0; id < index.size(); ++id) {
+        folded.push_back(foldStationNameWide(index.name(id)));
     }
-    checkSimilarNames(routes, index.stations, folded, notices);
-    checkCloseNames(routes, index.stations, folded, notices);
+    checkSimilarNames(routes, index, folded, notices);
+    checkCloseNames(routes, index, folded, notices);
 }

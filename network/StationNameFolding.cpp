@@ -10,7 +10,7 @@ constexpr char16_t kIdeographicSpace = u'\u3000';
 
 }  // namespace
 
-std::string foldStationName(std::string_view gbkName) {
+std::u16string foldStationNameWide(std::string_view gbkName) {
     std::u16string folded;
     for (char16_t unit : gbkToUtf16(gbkName)) {
         if (unit == u' ' || unit == u'\t' || unit == kIdeographicSpace) {
@@ -21,5 +21,9 @@ std::string foldStationName(std::string_view gbkName) {
         }
         folded.push_back(unit);
     }
-    return utf16ToGbk(folded);
+    return folded;
+}
+
+std::string foldStationName(std::string_view gbkName) {
+    return utf16ToGbk(foldStationNameWide(gbkName));
 }

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 native=(cmake g++ make googletest libgtest-dev python3 zlib1g-dev time strace nlohmann-json3-dev
-        clang-format)
+        clang-format chromium)
 windows=(g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 xvfb xauth fonts-wqy-microhei
          imagemagick locales python3-pil fonts-wine zip unzip xdotool libz-mingw-w64-dev)
 release=(cmake make g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 zip libz-mingw-w64-dev

@@ -153,6 +153,96 @@ TEST(CliImportTest, WritesATextThatConvertsOrNothingAndAReportEitherWay) {
     EXPECT_EQ(notice["field"], "trip_id");
 }
 
+namespace {
+
+// Runs velorin-cli lint with arguments in scratch; the notices land in out (GBK).
+struct LintRun {
+    TempDir scratch;
+    std::string out;
+
+    int operator()(const std::string& arguments) {
+        const std::string command = std::string("'") + VELORIN_CLI +
+                                    "' --output-encoding gbk lint " + arguments + " >'" +
+                                    scratch.file("out") + "' 2>&1";
+        const int status = std::system(command.c_str());
+        out = readFile(scratch.file("out"));
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::size_t count(const std::string& what) const {
+        std::size_t n = 0;
+        for (auto at = out.find(what); at != std::string::npos; at = out.find(what, at + 1)) {
+            ++n;
+        }
+        return n;
+    }
+};
+
+constexpr char kLintHeader[] = "[city]\n测试\n[datasection]\n";
+// A real loop and a real night line, accepted once; then a new slip that alone is reported.
+constexpr char kIntended[] =
+    "1路,A,23:00,1:00,A,,,T,A-火车站-B-火车站-A,无,\n2路,C,,,E,,,T,C-D-E,略,\n";
+constexpr char kNewSlip[] = "3路,F,,,H,,,T,F-G-G-H,略,\n";
+
+}  // namespace
+
+TEST(CliLintTest, AnAcceptedListHidesWhatWasAcceptedWhereverItMoves) {
+    LintRun lint;
+    const std::string text = lint.scratch.file("city.txt");
+    const std::string accepted = lint.scratch.file("accepted.txt");
+    writeFile(text, kLintHeader + std::string(kIntended));
+    ASSERT_EQ(lint("'" + text + "' --write-accept '" + accepted + "'"), 1) << lint.out;
+    EXPECT_EQ(lint.count(": warning: repeated_station: "), 1u) << lint.out;
+
+    ASSERT_EQ(lint("'" + text + "' --accept '" + accepted + "'"), 0) << lint.out;
+    EXPECT_EQ(lint.count(": warning: "), 0u) << lint.out;
+    EXPECT_EQ(lint.count(": info: "), 0u) << lint.out;
+
+    // Lines inserted above move the accepted notices; the new slip is the only one left.
+    writeFile(text, kLintHeader + std::string(kNewSlip) + "\n\n" + kIntended);
+    ASSERT_EQ(lint("'" + text + "' --accept '" + accepted + "'"), 1) << lint.out;
+    EXPECT_EQ(lint.count(": warning: "), 1u) << lint.out;
+    EXPECT_NE(lint.out.find("city.txt:4: up: warning: repeated_station: "), std::string::npos)
+        << lint.out;
+
+    // An accepted slip that was mended leaves its line unmatched, which is only information.
+    writeFile(text, kLintHeader + std::string("1路,A,23:00,1:00,A,,,T,A-B-A,无,\n"));
+    ASSERT_EQ(lint("'" + text + "' --accept '" + accepted + "'"), 0) << lint.out;
+    EXPECT_EQ(lint.count(": info: accepted_unmatched: "), 1u) << lint.out;
+}
+
+TEST(CliLintTest, AConvertedFolderIsCheckedByRouteAndDirection) {
+    LintRun lint;
+    const std::string text = lint.scratch.file("city.txt");
+    const std::string folder = lint.scratch.file("db");
+    writeFile(text,
+              kLintHeader + std::string("1路,A,6:00,ab,C,,,T,A-B-A-C,C-B-A-B,\n") +
+                  "1路,D,,,E,,,T,D-人民广场（东）-E,略,\n2路,F,,,E,,,T,F-人民广场(东)-E,略,\n");
+    ASSERT_EQ(lint("'" + text + "'"), 1) << lint.out;
+    const std::string fromText = lint.out;
+    const std::string command = std::string("'") + VELORIN_CLI + "' convert '" + text + "' '" +
+                                folder + "' >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+
+    const std::string json = lint.scratch.file("lint.json");
+    ASSERT_EQ(lint("'" + folder + "' --json '" + json + "'"), 1) << lint.out;
+    const std::pair<std::string, std::size_t> found[] = {{"repeated_station", 2},
+                                                         {"malformed_time", 1},
+                                                         {"duplicate_line_name", 1},
+                                                         {"similar_station_names", 1}};
+    for (const auto& [kind, count] : found) {
+        EXPECT_EQ(lint.count(": warning: " + kind + ": "), count) << kind << "\n" << lint.out;
+        EXPECT_NE(fromText.find(": warning: " + kind + ": "), std::string::npos) << kind;
+    }
+    EXPECT_NE(lint.out.find(folder + ": 1路(down): down: warning: repeated_station: "),
+              std::string::npos)
+        << lint.out;
+    const std::string report = readFile(json);
+    EXPECT_NE(report.find("\"direction\": \"down\""), std::string::npos) << report;
+    EXPECT_NE(report.find(u8"\"route\": \"1路\""), std::string::npos) << report;
+    EXPECT_EQ(report.find("\"line\""), std::string::npos) << report;
+    EXPECT_NE(report.find("\"repeated_station\": 2"), std::string::npos) << report;
+}
+
 // station and query on a text, as a script reads their answers: JSON on standard output.
 TEST_F(CliCommandsTest, StationAndQueryAnswerOrNameWhatWasMeant) {
     const std::string city = scratch.file("city.txt");
