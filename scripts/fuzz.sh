@@ -2,15 +2,15 @@
 # Builds the libFuzzer targets with clang (the fuzz preset) and runs each for a bounded time,
 # starting from a seed corpus of random databases, the examples and the inputs that once made
 # a target fail. Fails on any crash, sanitizer report, leak or time-out.
-#   scripts/fuzz.sh [SECONDS [TARGET...]]   seconds per target (default 60);
-#                                           targets: load parse check (default all three)
+#   scripts/fuzz.sh [SECONDS [TARGET...]]   seconds per target (default 60); targets: load
+#                                           parse check csv zip import (default all six)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 shopt -s nullglob
 
 seconds="${1:-60}"
 shift || true
-targets=(load parse check)
+targets=(load parse check csv zip import)
 [ $# -eq 0 ] || targets=("$@")
 
 cmake --preset fuzz >/dev/null
@@ -27,10 +27,15 @@ rm -rf "$work/seeds"
 # load and check read the same inputs: the data files of a database.
 mkdir -p "$work/seeds/files" "$work/seeds/parse" "$work/artifacts"
 "$bin/velorin_fuzz_seeds" "$work/seeds/files" "$work/seeds/parse" 300 examples/*.txt
+# The feed fuzzers grow from a small feed of every file.
+mkdir -p "$work/seeds/import" "$work/seeds/csv" "$work/seeds/zip"
+"$bin/velorin_feed_seeds" "$work/seeds/import" "$work/seeds/csv" "$work/seeds/zip"
 
 for target in "${targets[@]}"; do
-    seeds="$work/seeds/files"
-    [ "$target" = parse ] && seeds="$work/seeds/parse"
+    case "$target" in
+        load | check) seeds="$work/seeds/files" ;;
+        *) seeds="$work/seeds/$target" ;;
+    esac
     corpora=("$work/corpus/$target" "$seeds")
     [ -d "fuzz/regressions/$target" ] && corpora+=("fuzz/regressions/$target")
     mkdir -p "$work/corpus/$target"
