@@ -126,8 +126,7 @@ inline constexpr char kJourneyChanges[] = "换乘 %s 次";
 inline constexpr char kJourneyHeading[] = "方案 %s：%s，共 %s 站\n";
 inline constexpr char kJourneyLeg[] = "  %s %s：%s 上车，%s 下车，%s 站\n";
 inline constexpr char kReportWritten[] = "已写出 %s\n";
-// A report dropped on the program: where it goes and what to do when it failed.
-inline constexpr char kReportNameTaken[] = "%s 已存在，且不是 velorin 写的网页";
+// A report dropped on the program, when it failed and the console window would close.
 inline constexpr char kPressEnterToClose[] = "按回车键关闭窗口。\n";
 
 }  // namespace cliTexts

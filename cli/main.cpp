@@ -9,6 +9,7 @@
 #include "cli/CommandLine.h"
 #include "cli/ConvertCommand.h"
 #include "cli/DiffCommand.h"
+#include "cli/DroppedSource.h"
 #include "cli/DumpCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/LargePageHeap.h"
@@ -18,6 +19,7 @@
 #include "cli/ReportCommand.h"
 #include "cli/StationCommand.h"
 #include "cli/Terminal.h"
+#include "core/FileSystem.h"
 #include "res/Version.h"
 
 namespace {
@@ -58,6 +60,10 @@ int runCommand(int argc, char** argv, Terminal& terminal) {
         return line.help ? 0 : kUsageError;
     }
 
+    // A file or folder dropped on the program in Explorer arrives as the only argument.
+    if (line.arguments.empty() && realFileSystem().exists(line.command)) {
+        return runDroppedSource(line.command, terminal);
+    }
     for (const char* option : {"-o", "--utf8"}) {
         if (line.has(option) && line.command != "dump" && line.command != "import" &&
             (line.command != "report" || option != std::string("-o"))) {

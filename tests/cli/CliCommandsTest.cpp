@@ -292,3 +292,19 @@ TEST_F(CliCommandsTest, StationAndQueryAnswerOrNameWhatWasMeant) {
     EXPECT_EQ(run("station '" + city + "' A --utf8"), 2);
     EXPECT_EQ(run("query '" + scratch.file("missing") + "' A B"), 1);
 }
+
+// A text dropped on the program: its report goes beside it, named after the city, over an
+// earlier report but never over another file.
+TEST_F(CliCommandsTest, ADroppedTextGetsItsReportBesideIt) {
+    const std::string city = scratch.file("city.txt");
+    writeFile(city, "[city]\nX\n[datasection]\n1,A,6:00,22:00,B,6:20,22:30,T,A-B,略,\n");
+    writeFile(scratch.file("X.html"), "not a report");
+    for (int run_ = 0; run_ < 2; ++run_) {
+        ASSERT_EQ(run("'" + city + "'"), 0) << err;
+        EXPECT_EQ(readFile(scratch.file("X.html")), "not a report");
+        EXPECT_NE(readFile(scratch.file("X-2.html")).find("<meta name=\"generator\""),
+                  std::string::npos);
+        EXPECT_FALSE(fileExists(scratch.file("X-3.html")));
+    }
+    EXPECT_EQ(run("'" + scratch.file("missing.txt") + "'"), 2);
+}

@@ -1,0 +1,7 @@
+#include "cli/Desktop.h"
+
+void openWithDefaultProgram(const std::string&) {}
+
+bool ownsConsoleWindow() {
+    return false;
+}
