@@ -70,6 +70,9 @@ inline constexpr char kCannotWriteFile[] = "无法写入文件%s: %s";
 inline constexpr char kCannotReplaceFile[] = "无法替换文件%s: %s";
 inline constexpr char kCannotSyncDirectory[] = "无法把目录%s的改动写入磁盘: %s";
 inline constexpr char kFilesUnchanged[] = "数据文件没有生成，目录中原有的文件保持不变";
+// A failed save could not be undone whole; its journal stays for the next use.
+inline constexpr char kSaveFinishedNextUse[] =
+    "数据文件没有全部换回，保存记录留在目录中，下次使用这个目录时会换上这次写好的全部新数据文件";
 // The save is complete; filled with the path of the previous file and the system's reason.
 inline constexpr char kCannotRemovePrevious[] = "无法删除旧文件%s: %s，下次使用这个目录时再删除";
 

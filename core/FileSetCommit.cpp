@@ -70,20 +70,17 @@ bool FileSetCommit::commit() {
     }
     for (Entry& entry : entries_) {
         if (!moveIntoPlace(entry)) {
-            undo();
-            return false;
+            return undoAfterFailure();
         }
     }
     if (!fileSystem_.syncDirectory(directory_)) {
-        fail(coreTexts::kCannotSyncDirectory, directory_);
-        undo();
-        return false;
+        logFailure(coreTexts::kCannotSyncDirectory, directory_);
+        return undoAfterFailure();
     }
     // Removing the journal completes the save.
     if (!fileSystem_.removeFile(journalPath_)) {
-        fail(coreTexts::kCannotWriteFile, journalPath_);
-        undo();
-        return false;
+        logFailure(coreTexts::kCannotWriteFile, journalPath_);
+        return undoAfterFailure();
     }
     committed_ = true;
     removePrevious();
@@ -93,12 +90,12 @@ bool FileSetCommit::commit() {
 bool FileSetCommit::moveIntoPlace(Entry& entry) {
     if (fileSystem_.exists(entry.finalPath)) {
         if (!fileSystem_.moveFile(entry.finalPath, entry.previousPath)) {
-            return fail(coreTexts::kCannotReplaceFile, entry.finalPath);
+            return logFailure(coreTexts::kCannotReplaceFile, entry.finalPath);
         }
         entry.hadPrevious = true;
     }
     if (!fileSystem_.moveFile(entry.stagedPath, entry.finalPath)) {
-        return fail(coreTexts::kCannotReplaceFile, entry.finalPath);
+        return logFailure(coreTexts::kCannotReplaceFile, entry.finalPath);
     }
     entry.movedIn = true;
     return true;
@@ -156,8 +153,22 @@ void FileSetCommit::removePrevious() {
     }
 }
 
-bool FileSetCommit::fail(const char* format, const std::string& path) {
+bool FileSetCommit::logFailure(const char* format, const std::string& path) {
     log_.log(LogLevel::Error, formatMessage(format, {path, fileSystem_.lastError()}).c_str());
+    return false;
+}
+
+bool FileSetCommit::fail(const char* format, const std::string& path) {
+    logFailure(format, path);
     log_.log(LogLevel::Error, coreTexts::kFilesUnchanged);
+    return false;
+}
+
+// Once the journal is complete a failure is undone, and only then is it known what the
+// directory holds: the previous files, or a kept journal that the next use finishes.
+bool FileSetCommit::undoAfterFailure() {
+    undo();
+    log_.log(LogLevel::Error,
+             journalKept_ ? coreTexts::kSaveFinishedNextUse : coreTexts::kFilesUnchanged);
     return false;
 }

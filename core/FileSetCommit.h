@@ -48,7 +48,9 @@ private:
     void undo();
     bool moveBack(const std::string& from, const std::string& to);
     void removePrevious();
+    bool logFailure(const char* format, const std::string& path);
     bool fail(const char* format, const std::string& path);
+    bool undoAfterFailure();
 
     std::string directory_;
     std::string journalPath_;

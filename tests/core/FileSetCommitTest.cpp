@@ -151,6 +151,8 @@ TEST_F(FileSetCommitTest, FailedUndoKeepsTheJournalAndRecoveryFinishesTheSave) {
             save(FaultyFileSystem({failing, static_cast<int>(back) + 2}));
             EXPECT_FALSE(committed);
             EXPECT_TRUE(journalThere());
+            EXPECT_TRUE(log.contains(LogLevel::Error, coreTexts::kSaveFinishedNextUse));
+            EXPECT_FALSE(log.contains(LogLevel::Error, coreTexts::kFilesUnchanged));
             log.entries.clear();
             EXPECT_TRUE(recoverInterruptedSave(dir.path(), realFileSystem(), log));
             EXPECT_TRUE(log.contains(LogLevel::Warning,
