@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "core/DataFormat.h"
@@ -9,7 +10,8 @@
 // past the end yields zero (or an empty view) and marks the reader bad for good, so a caller
 // can make a group of reads and check ok() once; failedAt() tells where the first read that
 // did not fit began. Numbers are decoded as the loader decodes them, every byte taken as a
-// signed 8-bit value; bytes() gives the raw bytes for decodeNumber.
+// signed 8-bit value; bytes() gives the raw bytes for decodeNumber. The little-endian reads
+// are for formats other than the data files, such as zip records.
 class ByteReader {
 public:
     explicit ByteReader(std::string_view data, std::size_t position = 0) : data_(data) {
@@ -51,7 +53,20 @@ public:
     int signedTwoByteNumber() { return decodeSignedNumber(bytes(kTwoByteNumberBytes)); }
     int signedThreeByteOffset() { return decodeSignedNumber(bytes(kThreeByteOffsetBytes)); }
 
+    std::uint16_t littleEndian16() { return static_cast<std::uint16_t>(littleEndian(2)); }
+    std::uint32_t littleEndian32() { return static_cast<std::uint32_t>(littleEndian(4)); }
+    std::uint64_t littleEndian64() { return littleEndian(8); }
+
 private:
+    std::uint64_t littleEndian(std::size_t width) {
+        const std::string_view field = bytes(width);
+        std::uint64_t value = 0;
+        for (std::size_t i = field.size(); i > 0; --i) {
+            value = value << 8 | static_cast<unsigned char>(field[i - 1]);
+        }
+        return value;
+    }
+
     void fail(std::size_t at) {
         if (ok_) {
             ok_ = false;
