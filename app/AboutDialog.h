@@ -1,15 +1,16 @@
 #pragma once
 
-#include "app/framework/DialogBase.h"
-#include "app/look/BitmapBackground.h"
+#include "app/look/PaintedDialog.h"
 
 // The help window: one fixed text about the input format and the generated files.
-class AboutDialog : public DialogBase, public BitmapBackground {
+class AboutDialog : public PaintedDialog {
 public:
+    AboutDialog() : PaintedDialog(Reflection::Off) {}
+
     // Runs the window modally, owned by `owner`; returns its result.
     INT_PTR run(HWND owner);
 
 protected:
-    bool processMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                        LRESULT& result) override;
+    bool onInit(HWND window) override;
+    bool onCommand(WORD id, WORD notification, HWND control) override;
 };

@@ -17,42 +17,14 @@ void addEntries(HWND combo, const std::vector<std::string>& values) {
 }  // namespace
 
 EditorDialog::EditorDialog(RouteDatabase& database)
-    : database_(&database), editor_(&database, form_) {}
+    : PaintedDialog(Reflection::On), database_(&database), editor_(database, form_) {}
 
 INT_PTR EditorDialog::run(HWND owner) {
     return runModal(IDD_EDITOR, owner);
 }
 
-bool EditorDialog::processMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                  LRESULT& result) {
-    if (BitmapBackground::processMessage(window, message, wParam, lParam, result)) {
-        return true;
-    }
-    switch (message) {
-        case WM_INITDIALOG:
-            initialise(window);
-            // The system puts the focus on the first tab stop, the route list.
-            result = 1;
-            return true;
-        case WM_COMMAND:
-            if (command(LOWORD(wParam), HIWORD(wParam))) {
-                result = 0;
-                return true;
-            }
-            if (reflectEditUpdate(wParam, lParam, result)) {
-                return true;
-            }
-            break;
-        default:
-            break;
-    }
-    return reflectNotifications(message, wParam, lParam, result);
-}
-
-void EditorDialog::initialise(HWND window) {
-    centreWindow();
+bool EditorDialog::onInit(HWND window) {
     form_.setDialog(window);
-    setPaintedWindow(window);
     upStationsBox_.attach(GetDlgItem(window, IDE_UP_STATIONS));
     downStationsBox_.attach(GetDlgItem(window, IDE_DOWN_STATIONS));
     startLabel_.attach(GetDlgItem(window, IDE_START_LABEL));
@@ -62,6 +34,7 @@ void EditorDialog::initialise(HWND window) {
     editor_.refreshRouteList();
     form_.selectRoute(0);
     editor_.showRoute();
+    return true;  // the system puts the focus on the first tab stop, the route list
 }
 
 // The choices of the value boxes, collected once: a blank entry, then every value in use.
@@ -82,7 +55,7 @@ void EditorDialog::fillValueLists() {
     addEntries(GetDlgItem(window, IDC_LINE_TYPE), lists.lineTypes);
 }
 
-bool EditorDialog::command(WORD id, WORD notification) {
+bool EditorDialog::onCommand(WORD id, WORD notification, HWND /*control*/) {
     if (id == IDOK || id == IDCANCEL) {
         if (editor_.mayClose()) {
             endDialog(id);

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "app/DialogEditorForm.h"
-#include "app/framework/DialogBase.h"
-#include "app/look/BitmapBackground.h"
 #include "app/look/FramedEdit.h"
+#include "app/look/PaintedDialog.h"
 #include "core/LogSink.h"
 #include "core/RouteDatabase.h"
 #include "editor/RouteEditor.h"
 
 // The editor window: the route list, the form of one route, the command buttons and a status
 // line that shows the last message of the database.
-class EditorDialog : public DialogBase, public BitmapBackground, public LogSink {
+class EditorDialog : public PaintedDialog, public LogSink {
 public:
     explicit EditorDialog(RouteDatabase& database);
 
@@ -20,13 +19,11 @@ public:
     void log(LogLevel level, const char* message) override;
 
 protected:
-    bool processMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                        LRESULT& result) override;
+    bool onInit(HWND window) override;
+    bool onCommand(WORD id, WORD notification, HWND control) override;
 
 private:
-    void initialise(HWND window);
     void fillValueLists();
-    bool command(WORD id, WORD notification);
 
     FramedEdit upStationsBox_;
     FramedEdit downStationsBox_;

@@ -50,43 +50,11 @@ INT_PTR MainDialog::run(HWND owner) {
     return runModal(IDD_MAIN, owner);
 }
 
-bool MainDialog::processMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                LRESULT& result) {
-    if (BitmapBackground::processMessage(window, message, wParam, lParam, result)) {
-        return true;
-    }
-    switch (message) {
-        case WM_INITDIALOG:
-            initialise(window);
-            // The system puts the focus on the first tab stop.
-            result = 1;
-            return true;
-        case WM_COMMAND:
-            if (command(LOWORD(wParam))) {
-                result = 0;
-                return true;
-            }
-            if (LOWORD(wParam) == IDE_LOG && HIWORD(wParam) == EN_VSCROLL) {
-                // The box scrolls its text over the background without erasing it.
-                invalidateBehind(reinterpret_cast<HWND>(lParam));
-            }
-            if (reflectEditUpdate(wParam, lParam, result)) {
-                return true;
-            }
-            break;
-        default:
-            break;
-    }
-    return reflectNotifications(message, wParam, lParam, result);
-}
-
-void MainDialog::initialise(HWND window) {
-    centreWindow();
+bool MainDialog::onInit(HWND window) {
     largeIcon_ = loadIcon(IDI_MAIN, SM_CXICON, SM_CYICON);
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_));
     smallIcon_ = loadIcon(IDI_MAIN, SM_CXSMICON, SM_CYSMICON);
     SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-    setPaintedWindow(window);
     inputPathBox_.attach(GetDlgItem(window, IDE_INPUT_PATH));
     outputDirBox_.attach(GetDlgItem(window, IDE_OUTPUT_DIR));
     inputLabel_.attach(GetDlgItem(window, IDT_INPUT_LABEL));
@@ -94,9 +62,10 @@ void MainDialog::initialise(HWND window) {
     database_.logSink = this;
     SetDlgItemTextA(window, IDE_OUTPUT_DIR, settings::readOutputDir().c_str());
     SetDlgItemTextA(window, IDE_INPUT_PATH, settings::readInputFile().c_str());
+    return true;  // the system puts the focus on the first tab stop
 }
 
-bool MainDialog::command(WORD id) {
+bool MainDialog::onCommand(WORD id, WORD notification, HWND control) {
     switch (id) {
         case IDB_HELP:
             showHelp();
@@ -117,6 +86,12 @@ bool MainDialog::command(WORD id) {
         case IDB_EDIT:
             edit();
             return true;
+        case IDE_LOG:
+            if (notification == EN_VSCROLL) {
+                // The box scrolls its text over the background without erasing it.
+                invalidateBehind(control);
+            }
+            return false;
         default:
             return false;
     }

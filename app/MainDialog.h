@@ -1,18 +1,17 @@
 #pragma once
 
 #include "app/LogBox.h"
-#include "app/framework/DialogBase.h"
-#include "app/look/BitmapBackground.h"
 #include "app/look/FramedEdit.h"
+#include "app/look/PaintedDialog.h"
 #include "app/look/TransparentLabel.h"
 #include "core/LogSink.h"
 #include "core/RouteDatabase.h"
 
 // The main window: the two path boxes with their choosers, the convert command and the log
 // box that shows every message of the conversion. It owns the program's one database.
-class MainDialog : public DialogBase, public BitmapBackground, public LogSink {
+class MainDialog : public PaintedDialog, public LogSink {
 public:
-    MainDialog() = default;
+    MainDialog() : PaintedDialog(Reflection::On) {}
     ~MainDialog() override;
 
     // Runs the window modally; returns 1 (IDOK), 2 (IDCANCEL) or -1 (no window).
@@ -24,12 +23,10 @@ public:
     RouteDatabase& database() { return database_; }
 
 protected:
-    bool processMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                        LRESULT& result) override;
+    bool onInit(HWND window) override;
+    bool onCommand(WORD id, WORD notification, HWND control) override;
 
 private:
-    void initialise(HWND window);
-    bool command(WORD id);
     void showHelp();
     void chooseInputFile();
     void chooseOutputDir();

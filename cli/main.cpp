@@ -130,6 +130,7 @@ int runCommand(int argc, char** argv, Terminal& terminal) {
         if (line.arguments.size() != (line.command == "station" ? 2u : 3u)) {
             return usageError(terminal, cliTexts::kWrongArguments + line.command);
         }
+        placeHeapOnLargePages();
         return line.command == "station" ? runStation(line, terminal) : runQuery(line, terminal);
     }
     if (line.command == "diff" || line.command == "rename") {

@@ -8,10 +8,9 @@
 
 // Reads the values of the data files from a byte buffer without ever leaving it. Every read
 // past the end yields zero (or an empty view) and marks the reader bad for good, so a caller
-// can make a group of reads and check ok() once; failedAt() tells where the first read that
-// did not fit began. Numbers are decoded as the loader decodes them, every byte taken as a
-// signed 8-bit value; bytes() gives the raw bytes for decodeNumber. The little-endian reads
-// are for formats other than the data files, such as zip records.
+// can make a group of reads and check ok() once. Numbers are decoded as the loader decodes them,
+// every byte taken as a signed 8-bit value; bytes() gives the raw bytes for decodeNumber. The
+// little-endian reads are for formats other than the data files, such as zip records.
 class ByteReader {
 public:
     explicit ByteReader(std::string_view data, std::size_t position = 0) : data_(data) {
@@ -22,13 +21,11 @@ public:
     std::size_t position() const { return position_; }
     std::size_t size() const { return data_.size(); }
     std::size_t remaining() const { return data_.size() - position_; }
-    // Where the first read that did not fit began; meaningful only when !ok().
-    std::size_t failedAt() const { return failedAt_; }
 
     // Moves to an absolute position; a position past the end marks the reader bad.
     void seek(std::size_t position) {
         if (position > data_.size()) {
-            fail(position);
+            fail();
             return;
         }
         position_ = position;
@@ -37,17 +34,12 @@ public:
     // The next count bytes, or an empty view when fewer remain.
     std::string_view bytes(std::size_t count) {
         if (!ok_ || count > remaining()) {
-            fail(position_);
+            fail();
             return {};
         }
         const std::string_view view = data_.substr(position_, count);
         position_ += count;
         return view;
-    }
-
-    unsigned char byte() {
-        const std::string_view b = bytes(1);
-        return b.empty() ? 0 : static_cast<unsigned char>(b[0]);
     }
 
     int signedTwoByteNumber() { return decodeSignedNumber(bytes(kTwoByteNumberBytes)); }
@@ -67,16 +59,12 @@ private:
         return value;
     }
 
-    void fail(std::size_t at) {
-        if (ok_) {
-            ok_ = false;
-            failedAt_ = at;
-        }
+    void fail() {
+        ok_ = false;
         position_ = data_.size();
     }
 
     std::string_view data_;
     std::size_t position_ = 0;
-    std::size_t failedAt_ = 0;
     bool ok_ = true;
 };

@@ -15,7 +15,8 @@ constexpr std::size_t kWarnAtCount = 128;
 void appendNumberList(std::string& out, NumberList numbers) {
     const std::size_t at = out.size();
     out.resize(at + listBytes(numbers.size()));
-    char* next = putTwoByteNumber(out.data() + at, static_cast<int>(numbers.size() * 2));
+    char* next =
+        putTwoByteNumber(out.data() + at, static_cast<int>(numbers.size() * kTwoByteNumberBytes));
     for (int n : numbers) {
         next = putTwoByteNumber(next, n);
     }

@@ -85,12 +85,17 @@ inline int decodeSignedNumber(std::string_view bytes) {
     return value;
 }
 
+// The code unit at `index` of UTF-16LE bytes.
+inline char16_t utf16leUnitAt(std::string_view bytes, std::size_t index) {
+    return static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * index]) |
+                                 static_cast<unsigned char>(bytes[2 * index + 1]) << 8);
+}
+
 // The code units of UTF-16LE bytes; an odd last byte is not part of any unit and is ignored.
 inline std::u16string utf16leToWide(std::string_view bytes) {
     std::u16string units(bytes.size() / 2, u'\0');
     for (std::size_t i = 0; i < units.size(); ++i) {
-        units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                         static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+        units[i] = utf16leUnitAt(bytes, i);
     }
     return units;
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/DataFiles.h"
+#include "core/Fnv1a.h"
 
 namespace {
 
@@ -33,11 +34,7 @@ bool nextLine(std::string_view& text, std::string_view& line) {
 }  // namespace
 
 std::uint32_t fileChecksum(std::string_view bytes) {
-    std::uint32_t hash = 2166136261u;
-    for (const char byte : bytes) {
-        hash = (hash ^ static_cast<unsigned char>(byte)) * 16777619u;
-    }
-    return hash;
+    return fnv1a32(bytes);
 }
 
 bool matches(const SaveJournal::File& file, std::string_view bytes) {

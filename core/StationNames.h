@@ -7,8 +7,8 @@
 
 // Gives each distinct name a number in order of first appearance. A hash table of its own
 // with open addressing, whose slots say where a copy of their name lies in one array: half a
-// million lookups are the generator's main work, and with a node-based map, or with the names
-// compared where they lie in the routes, most of it went to cache misses. A whole list is
+// million lookups are the generator's main work, and most of a lookup's time is a cache miss,
+// so names are compared in the table's own tightly packed copies. A whole list is
 // looked up at once so that the memory of all its lookups is fetched in parallel.
 class StationNames {
 public:

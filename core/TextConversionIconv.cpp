@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/DataFormat.h"
 #include "core/TextConversion.h"
 
 namespace {
@@ -82,14 +83,9 @@ std::string trailBytes() {
     return trails;
 }
 
-char16_t unitAt(const std::string& utf16le, std::size_t index) {
-    return static_cast<char16_t>(static_cast<unsigned char>(utf16le[2 * index]) |
-                                 static_cast<unsigned char>(utf16le[2 * index + 1]) << 8);
-}
-
 // Sets row[trail] to iconv's code unit for every pair of lead with one of trails that iconv
 // converts to exactly one unit, leaving the others 0. One iconv call takes a whole row, going
-// on after each pair it rejects: thousands of calls of one pair each made every start slow.
+// on after each pair it rejects, since each call costs far more than the pairs it converts.
 void fillRowFromIconv(Iconv& gbk, unsigned lead, const std::string& trails, char16_t* row) {
     std::string pairs(2 * trails.size(), static_cast<char>(lead));
     for (std::size_t i = 0; i < trails.size(); ++i) {
@@ -107,21 +103,21 @@ void fillRowFromIconv(Iconv& gbk, unsigned lead, const std::string& trails, char
         }
         const std::size_t converted = stoppedAt / 2;
         for (std::size_t i = 0; i < converted; ++i) {
-            row[static_cast<unsigned char>(trails[first + i])] = unitAt(utf16, i);
+            row[static_cast<unsigned char>(trails[first + i])] = utf16leUnitAt(utf16, i);
         }
         first += converted + (ok ? 0 : 1);
     }
     for (; first < trails.size(); ++first) {
         if (gbk.convert(std::string_view(pairs).substr(2 * first, 2), utf16, stoppedAt) &&
             utf16.size() == 2) {
-            row[static_cast<unsigned char>(trails[first])] = unitAt(utf16, 0);
+            row[static_cast<unsigned char>(trails[first])] = utf16leUnitAt(utf16, 0);
         }
     }
 }
 
 // GBK to UTF-16: what every conversion into UTF-16 needs. A row of lead byte is asked of
-// iconv when a text first uses it: a small city uses few rows, and asking for all 126 took
-// more time than converting the city. Rows are filled under a lock and never change after,
+// iconv when a text first uses it: a small city uses few rows, and all 126 cost more than
+// converting it. Rows are filled under a lock and never change after,
 // so threads may convert at the same time.
 class Cp936Decoding {
 public:
@@ -334,11 +330,7 @@ bool utf8ToWide(std::string_view text, std::u16string& out) {
     if (!fromUtf8.convert(text, bytes, stoppedAt)) {
         return false;
     }
-    out.resize(bytes.size() / 2);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        out[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                       static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
-    }
+    out = utf16leToWide(bytes);
     return true;
 }
 
@@ -348,11 +340,8 @@ std::string wideToUtf8(std::u16string_view text) {
     std::string piece;
     // A lone surrogate has no UTF-8 form: it becomes U+FFFD and the rest goes on.
     while (true) {
-        std::string bytes(text.size() * 2, '\0');
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            bytes[2 * i] = static_cast<char>(text[i] & 0xFF);
-            bytes[2 * i + 1] = static_cast<char>(text[i] >> 8);
-        }
+        std::string bytes;
+        appendUtf16LE(bytes, text);
         std::size_t stoppedAt = 0;
         const bool ok = toUtf8.convert(bytes, piece, stoppedAt);
         out += piece;

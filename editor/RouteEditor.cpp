@@ -4,7 +4,6 @@
 
 #include "core/FieldReader.h"
 #include "editor/EditorTexts.h"
-#include "editor/StationList.h"
 
 namespace {
 
@@ -33,11 +32,10 @@ const std::string& timeOf(const Route& route, const ValueField& field) {
 
 void RouteEditor::showRoute() {
     const int selected = form_.selectedRoute();
-    if (database_ == nullptr || selected < 0 ||
-        selected >= static_cast<int>(database_->routes.size())) {
+    if (selected < 0 || selected >= static_cast<int>(database_.routes.size())) {
         return;
     }
-    currentRoute_ = database_->routes[selected].get();
+    currentRoute_ = database_.routes[selected].get();
     if (currentRoute_ != nullptr) {
         fillForm(*currentRoute_);
     }
@@ -95,11 +93,7 @@ void RouteEditor::newRoute() {
     auto route = std::make_unique<Route>();
     route->name = editorTexts::kNewRouteName;
     currentRoute_ = route.get();
-    if (database_ == nullptr) {
-        routeWithoutDatabase_ = std::move(route);
-        return;
-    }
-    database_->routes.push_back(std::move(route));
+    database_.routes.push_back(std::move(route));
     unsavedChanges_ = true;
     form_.appendRouteName(currentRoute_->name);
     form_.selectRoute(form_.routeCount() - 1);
@@ -107,10 +101,10 @@ void RouteEditor::newRoute() {
 }
 
 void RouteEditor::deleteRoute() {
-    if (currentRoute_ == nullptr || database_ == nullptr || !settleTypedChanges()) {
+    if (currentRoute_ == nullptr || !settleTypedChanges()) {
         return;
     }
-    auto& routes = database_->routes;
+    auto& routes = database_.routes;
     routes.erase(std::find_if(routes.begin(), routes.end(),
                               [&](const auto& route) { return route.get() == currentRoute_; }));
     currentRoute_ = nullptr;
@@ -137,8 +131,10 @@ void RouteEditor::storeRoute() {
 }
 
 void RouteEditor::copyFormInto(Route& route) const {
-    route.upStations = parseStationText(form_.text(FormText::UpStations));
-    route.downStations = parseStationText(form_.text(FormText::DownStations));
+    route.upStations.clear();
+    splitStations(form_.text(FormText::UpStations), route.upStations);
+    route.downStations.clear();
+    splitStations(form_.text(FormText::DownStations), route.downStations);
     route.name = form_.text(FormText::Name);
     for (const ValueField& field : kTimeFields) {
         timeOf(route, field) = form_.value(field.box);
@@ -147,13 +143,10 @@ void RouteEditor::copyFormInto(Route& route) const {
 }
 
 void RouteEditor::refreshRouteList() {
-    if (database_ == nullptr) {
-        return;
-    }
     const int selected = form_.selectedRoute();
     std::vector<std::string> names;
-    names.reserve(database_->routes.size());
-    for (const auto& route : database_->routes) {
+    names.reserve(database_.routes.size());
+    for (const auto& route : database_.routes) {
         if (route) {
             names.push_back(route->name);
         }
@@ -163,7 +156,8 @@ void RouteEditor::refreshRouteList() {
 }
 
 void RouteEditor::importDownStations() {
-    std::vector<std::string> stations = parseStationText(form_.text(FormText::UpStations));
+    std::vector<std::string> stations;
+    splitStations(form_.text(FormText::UpStations), stations);
     std::reverse(stations.begin(), stations.end());
     form_.setText(FormText::DownStations, joinStations(stations));
 }
@@ -177,7 +171,7 @@ bool RouteEditor::saveToFile() {
         copyFormInto(*currentRoute_);
     }
     refreshRouteList();
-    const bool saved = database_ != nullptr && database_->generate("");
+    const bool saved = database_.generate("");
     if (saved) {
         unsavedChanges_ = false;
     }
@@ -250,10 +244,7 @@ bool RouteEditor::settleTypedChanges() {
 }
 
 int RouteEditor::indexOfCurrentRoute() const {
-    if (database_ == nullptr) {
-        return -1;
-    }
-    const auto& routes = database_->routes;
+    const auto& routes = database_.routes;
     for (std::size_t i = 0; i < routes.size(); ++i) {
         if (routes[i].get() == currentRoute_) {
             return static_cast<int>(i);

@@ -10,7 +10,7 @@
 // closing asks whether to write changes that are only in memory.
 class RouteEditor {
 public:
-    RouteEditor(RouteDatabase* database, EditorForm& form) : database_(database), form_(form) {}
+    RouteEditor(RouteDatabase& database, EditorForm& form) : database_(database), form_(form) {}
 
     const Route* currentRoute() const { return currentRoute_; }
     bool hasUnsavedChanges() const { return unsavedChanges_; }
@@ -40,11 +40,8 @@ private:
     void copyFormInto(Route& route) const;
     int indexOfCurrentRoute() const;
 
-    RouteDatabase* database_;
+    RouteDatabase& database_;
     EditorForm& form_;
     Route* currentRoute_ = nullptr;
-    // A route made by newRoute while there is no database, kept so that currentRoute_ stays
-    // valid for a later store or save.
-    std::unique_ptr<Route> routeWithoutDatabase_;
     bool unsavedChanges_ = false;
 };

@@ -1,11 +1,9 @@
 #include "gtfs/StopSequences.h"
 
+#include "core/Fnv1a.h"
+
 std::size_t StopSequences::Hash::operator()(const Stops& stops) const {
-    std::uint64_t hash = 1469598103934665603ull;
-    for (const std::uint32_t stop : stops) {
-        hash = (hash ^ stop) * 1099511628211ull;
-    }
-    return static_cast<std::size_t>(hash);
+    return static_cast<std::size_t>(fnv1a64(stops));
 }
 
 std::int32_t StopSequences::intern(const Stops& stops) {

@@ -7,23 +7,9 @@
 #include "network/StationNameFolding.h"
 
 TransitNetwork::TransitNetwork(const std::vector<const Route*>& routes) : routes_(routes) {
-    for (const Route* route : routes_) {
-        for (const auto* list : {&route->upStations, &route->downStations}) {
-            for (const std::string& name : *list) {
-                numbers_.emplace(name, 0);
-            }
-        }
-    }
-    names_.reserve(numbers_.size());
-    for (const auto& entry : numbers_) {
-        names_.emplace_back(entry.first);
-    }
-    std::sort(names_.begin(), names_.end());  // std::string compares bytes unsigned
-    numbers_.clear();
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        numbers_.emplace(names_[i], static_cast<int>(i));
-    }
-
+    // Stations are numbered first as they come, with one hash lookup a stop, then renumbered in
+    // byte order of their names once all are known.
+    std::vector<std::string_view> seenNames;
     std::map<std::string_view, int> nameRanks;
     for (const Route* route : routes_) {
         nameRanks.emplace(route->name, 0);
@@ -32,7 +18,6 @@ TransitNetwork::TransitNetwork(const std::vector<const Route*>& routes) : routes
     for (auto& entry : nameRanks) {
         entry.second = rank++;
     }
-    visits_.resize(names_.size());
     for (std::size_t r = 0; r < routes_.size(); ++r) {
         const Route& route = *routes_[r];
         for (bool down : {false, true}) {
@@ -47,12 +32,49 @@ TransitNetwork::TransitNetwork(const std::vector<const Route*>& routes) : routes
             trip.lineKey = trip.nameRank * 2 + (down ? 1 : 0);
             trip.stations.reserve(list.size());
             for (const std::string& name : list) {
-                const int station = numbers_.find(name)->second;
-                visits_[station].push_back(
-                    {static_cast<int>(trips_.size()), static_cast<int>(trip.stations.size())});
-                trip.stations.push_back(station);
+                const auto seen = numbers_.try_emplace(name, static_cast<int>(seenNames.size()));
+                if (seen.second) {
+                    seenNames.push_back(name);
+                }
+                trip.stations.push_back(seen.first->second);
             }
             trips_.push_back(std::move(trip));
+        }
+    }
+
+    std::vector<int> order(seenNames.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = static_cast<int>(i);
+    }
+    // string_view compares bytes unsigned, as the data files order their stations.
+    std::sort(order.begin(), order.end(),
+              [&seenNames](int a, int b) { return seenNames[a] < seenNames[b]; });
+    std::vector<int> numberInOrder(order.size());
+    names_.reserve(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        numberInOrder[order[i]] = static_cast<int>(i);
+        names_.emplace_back(seenNames[order[i]]);
+    }
+    for (auto& entry : numbers_) {
+        entry.second = numberInOrder[entry.second];
+    }
+
+    std::vector<std::size_t> visitCounts(names_.size(), 0);
+    for (Trip& trip : trips_) {
+        for (int& station : trip.stations) {
+            station = numberInOrder[station];
+            ++visitCounts[station];
+        }
+    }
+    visits_.resize(names_.size());
+    for (std::size_t station = 0; station < visits_.size(); ++station) {
+        visits_[station].reserve(visitCounts[station]);
+    }
+    for (std::size_t t = 0; t < trips_.size(); ++t) {
+        const std::vector<int>& stations = trips_[t].stations;
+        for (std::size_t position = 0; position < stations.size(); ++position) {
+            visits_[stations[position]].push_back(
+                {static_cast<int>(t), static_cast<int>(position)});
         }
     }
 }

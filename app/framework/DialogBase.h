@@ -34,9 +34,6 @@ public:
     // kReflectedMessageBase added to the message number. True (claimed) when a control was
     // found; its answer is then the result.
     bool reflectNotifications(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // Sends a WM_COMMAND that carries EN_UPDATE back to its edit box the same way. True
-    // (claimed) when it was one; the box's answer is then the result.
-    bool reflectEditUpdate(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     // The procedure every dialog of the application is created with.
     static INT_PTR CALLBACK startProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

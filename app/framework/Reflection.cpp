@@ -42,16 +42,9 @@ HWND notifiedChild(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CHARTOITEM:
         case WM_HSCROLL:
         case WM_VSCROLL:
-        case WM_CTLCOLORMSGBOX:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLORDLG:
-        case WM_CTLCOLORSCROLLBAR:
-        case WM_CTLCOLORSTATIC:
             return reinterpret_cast<HWND>(lParam);
         default:
-            return nullptr;
+            return isControlColourMessage(message) ? reinterpret_cast<HWND>(lParam) : nullptr;
     }
 }
 
@@ -63,14 +56,5 @@ bool DialogBase::reflectNotifications(UINT message, WPARAM wParam, LPARAM lParam
         return false;
     }
     result = SendMessageA(child, message + kReflectedMessageBase, wParam, lParam);
-    return true;
-}
-
-bool DialogBase::reflectEditUpdate(WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (HIWORD(wParam) != EN_UPDATE || lParam == 0) {
-        return false;
-    }
-    result = SendMessageA(reinterpret_cast<HWND>(lParam), WM_COMMAND + kReflectedMessageBase,
-                          wParam, lParam);
     return true;
 }

@@ -28,6 +28,11 @@ private:
     const WindowMessage* previous_;
 };
 
+// The seven messages by which a control asks its dialog for its colours.
+constexpr bool isControlColourMessage(UINT message) {
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+
 // Offset added to a notification's message number when it is sent back to the control it is
 // about, so that the control can tell it from its own messages.
 constexpr UINT kReflectedMessageBase = 0x2000;

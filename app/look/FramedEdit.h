@@ -5,9 +5,6 @@
 // An edit box with a one-pixel frame that darkens while the mouse is over the box or the box
 // has the keyboard focus.
 class FramedEdit : public SubclassedControl {
-public:
-    bool hovered() const { return hovered_; }
-
 protected:
     bool processMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                         LRESULT& result) override;

@@ -38,7 +38,7 @@ protected:
     RecordingLog log;
     RouteDatabase db;
     FakeEditorForm form;
-    RouteEditor editor{&db, form};
+    RouteEditor editor{db, form};
 };
 
 TEST_F(RouteEditorTest, ShowRouteFillsTheForm) {
@@ -101,18 +101,6 @@ TEST_F(RouteEditorTest, NewRouteIsAppendedAndShownEmpty) {
     EXPECT_EQ(form.text(FormText::TerminalLabel), "末站时间:");
     EXPECT_EQ(form.value(FormValue::LineType), "");
     EXPECT_TRUE(editor.hasUnsavedChanges());
-}
-
-TEST(RouteEditorWithoutDatabase, NewRouteStaysCurrentThroughStoreAndSave) {
-    FakeEditorForm form;
-    RouteEditor editor(nullptr, form);
-    editor.newRoute();
-    ASSERT_NE(editor.currentRoute(), nullptr);
-    form.setText(FormText::Name, "typed");
-    editor.storeRoute();
-    EXPECT_EQ(editor.currentRoute()->name, "typed");
-    EXPECT_FALSE(editor.saveToFile());
-    EXPECT_TRUE(form.names.empty());
 }
 
 TEST_F(RouteEditorTest, DeleteSelectsTheEntryAfterTheNextOne) {

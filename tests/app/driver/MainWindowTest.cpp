@@ -132,7 +132,8 @@ TEST(Conversion, ConvertShowsEveryMessageAndWritesWhatTheNativeConverterWrites) 
     ASSERT_TRUE(click(item(main, IDB_CONVERT)));
     std::string utf8Log = cityLog();
     const std::string loading = std::string(kInfo) + "加载资源文件." + kEnd;
-    utf8Log.insert(loading.size(), std::string(kInfo) + "输入文件按UTF-8编码读取，已转换为GBK" + kEnd);
+    utf8Log.insert(loading.size(),
+                   std::string(kInfo) + "输入文件按UTF-8编码读取，已转换为GBK" + kEnd);
     EXPECT_EQ(textOf(item(main, IDE_LOG)), utf8Log);
     for (const char* name : kDataFiles) {
         std::string fromGbk;
