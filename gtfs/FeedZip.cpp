@@ -1,10 +1,21 @@
-#include "gtfs/ArchiveFile.h"
 #include "gtfs/FeedFiles.h"
 #include "gtfs/GtfsTexts.h"
-#include "gtfs/ZipDirectory.h"
-#include "gtfs/ZipEntryStream.h"
+#include "gtfs/zip/ZipDirectory.h"
+#include "gtfs/zip/ZipEntryStream.h"
 
 namespace {
+
+class FeedZipStream : public FeedStream {
+public:
+    explicit FeedZipStream(std::unique_ptr<ZipEntryStream> entry) : entry_(std::move(entry)) {}
+
+    std::size_t read(char* buffer, std::size_t size) override { return entry_->read(buffer, size); }
+    bool failed() const override { return entry_->failed(); }
+    std::string problem() const override { return entry_->problem(); }
+
+private:
+    std::unique_ptr<ZipEntryStream> entry_;
+};
 
 // Files are found by their name alone, so a feed zipped inside a folder reads the same; the
 // first entry of that name counts.
@@ -21,7 +32,12 @@ public:
             problem = gtfsTexts::kUnreadable;
             return nullptr;
         }
-        return openZipEntry(path_, *entry, directory_.dataEnd, problem);
+        std::unique_ptr<ZipEntryStream> stream =
+            openZipEntry(path_, *entry, directory_.dataEnd, problem);
+        if (stream == nullptr) {
+            return nullptr;
+        }
+        return std::make_unique<FeedZipStream>(std::move(stream));
     }
 
 private:
@@ -43,13 +59,8 @@ private:
 }  // namespace
 
 std::unique_ptr<FeedFiles> openFeedZip(const std::string& path, std::string& problem) {
-    ArchiveFile file;
-    if (!file.open(path)) {
-        problem = std::string(gtfsTexts::kNotAZip) + file.lastError();
-        return nullptr;
-    }
     ZipDirectory directory;
-    if (!readZipDirectory(file, directory, problem)) {
+    if (!openZipDirectory(path, directory, problem)) {
         return nullptr;
     }
     return std::make_unique<FeedZip>(path, std::move(directory));

@@ -7,35 +7,19 @@ namespace gtfsTexts {
 
 // Opening the feed; reported with the feed's path as the file.
 inline constexpr char kFeedMissing[] = "没有这个文件或文件夹";
-inline constexpr char kNotAZip[] = "不是可读的 zip 压缩包：";
-// Why a zip archive is not readable; each follows kNotAZip.
-inline constexpr char kZipNoEnd[] = "找不到中央目录结尾记录（不是 zip 压缩包，或文件不完整）";
-inline constexpr char kZipDirectoryOutside[] = "中央目录超出文件范围（文件不完整或已损坏）";
-inline constexpr char kZipDamagedDirectory[] = "中央目录已损坏";
-inline constexpr char kZipSeveralDisks[] = "压缩包分成了多卷";
 
 // Reading a file.
 inline constexpr char kUnreadable[] = "文件无法读取";
-inline constexpr char kZipEncrypted[] = "文件在 zip 压缩包中是加密的";
-inline constexpr char kZipMethod[] = "文件用 %s 压缩；只能读取存储（0）和 deflate（8）方式的文件";
-inline constexpr char kZipMethodNumber[] = "zip 压缩方法 %s";
-inline constexpr char kZipDamagedEntry[] = "文件在 zip 压缩包中的本地文件头已损坏";
 inline constexpr char kUnclosedQuote[] = "带引号的字段直到文件末尾都没有结束";
 inline constexpr char kTextAfterQuote[] = "字段的结束引号之后还有文字";
 inline constexpr char kRecordTooLong[] = "一条记录超过 1 MB（1048576 字节），不像是 GTFS 表格";
 inline constexpr char kTooManyFields[] = "一条记录的字段超过 10000 个，不像是 GTFS 表格";
 inline constexpr char kReadFailed[] = "读取失败：%s";
-inline constexpr char kArchiveEndsEarly[] = "压缩包比目录所记录的短（文件不完整或已损坏）";
 inline constexpr char kNotAFile[] = "这里应是一个普通文件，却是%s";
 inline constexpr char kDirectoryKind[] = "文件夹";
 inline constexpr char kPipeKind[] = "管道（FIFO）";
 inline constexpr char kDeviceKind[] = "设备文件";
 inline constexpr char kOtherKind[] = "无法识别的文件类型";
-inline constexpr char kZipCrcMismatch[] =
-    "文件已损坏：解出的内容与 zip 目录记录的 CRC-32 校验值不符";
-inline constexpr char kZipSizeMismatch[] = "文件已损坏：解出的大小与 zip 目录记录的 %s 字节不符";
-inline constexpr char kZipDeflateDamaged[] = "文件已损坏：deflate 压缩数据有误";
-inline constexpr char kZipDeflateCut[] = "文件不完整：deflate 压缩数据提前结束";
 
 // Notice kinds that stop the import.
 inline constexpr char kFeedUnreadable[] = "unreadable_feed";

@@ -11,6 +11,7 @@
 #include "core/MessageFormat.h"
 #include "core/TextConversion.h"
 #include "gtfs/GtfsTexts.h"
+#include "gtfs/zip/ZipTexts.h"
 #include "tests/gtfs/ZipBuilder.h"
 #include "tests/support/TestSupport.h"
 
@@ -194,7 +195,7 @@ TEST(HostileFeedTest, RefusesDamagedArchivesOddPathsAndOutputsOverTheInput) {
          [&] { writeFile(feed, badCrc); },
          {"import", feed, "-o", text},
          1,
-         gbkToUtf8(gtfsTexts::kZipCrcMismatch)},
+         gbkToUtf8(zipTexts::kZipCrcMismatch)},
         {"70,000 entries without zip64 records",
          [&] { writeFile(feed, zipArchive(many)); },
          {"import", feed, "-o", text},

@@ -22,6 +22,26 @@ TEST(ByteReaderTest, DecodesBothEncodingsUnsignedAndSigned) {
     EXPECT_EQ(signedIn.remaining(), 0u);
 }
 
+TEST(ByteReaderTest, ReadsLittleEndianNumbersOfEachWidth) {
+    const std::string bytes("\x34\x12\x78\x56\x34\xF2\x08\x07\x06\x05\x04\x03\x02\x81", 14);
+    ByteReader in(bytes);
+    EXPECT_EQ(in.littleEndian16(), 0x1234u);
+    EXPECT_EQ(in.littleEndian32(), 0xF2345678u);
+    EXPECT_EQ(in.littleEndian64(), 0x8102030405060708u);
+    EXPECT_TRUE(in.ok());
+    EXPECT_EQ(in.remaining(), 0u);
+
+    // A number cut short reads as zero, even where its low bytes are there.
+    for (std::size_t width : {2u, 4u, 8u}) {
+        ByteReader cut(std::string_view(bytes).substr(0, width - 1));
+        const std::uint64_t value = width == 2   ? cut.littleEndian16()
+                                    : width == 4 ? cut.littleEndian32()
+                                                 : cut.littleEndian64();
+        EXPECT_EQ(value, 0u) << width;
+        EXPECT_FALSE(cut.ok()) << width;
+    }
+}
+
 TEST(ByteReaderTest, AReadPastTheEndYieldsZeroAndStaysBad) {
     const std::string bytes("\x01\x02\x03", 3);
     ByteReader in(bytes);

@@ -8,6 +8,7 @@
 #include "gtfs/FeedImport.h"
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
+#include "gtfs/zip/ZipTexts.h"
 #include "tests/gtfs/ZipBuilder.h"
 #include "tests/support/TestSupport.h"
 
@@ -175,7 +176,7 @@ TEST_F(FeedImportTest, AZippedFeedReadsAsTheSameFeedInADirectory) {
     EXPECT_FALSE(importFeed(zip, {}, database, report));
     ASSERT_FALSE(report.notices.empty());
     EXPECT_EQ(notices().front(), "unreadable_feed agency.txt:0 ");
-    EXPECT_EQ(report.notices.front().detail, gbkToUtf8(gtfsTexts::kZipEncrypted));
+    EXPECT_EQ(report.notices.front().detail, gbkToUtf8(zipTexts::kZipEncrypted));
 }
 
 TEST_F(FeedImportTest, StopTimesOfATripApartAreGatheredAllTheSame) {

@@ -2,7 +2,7 @@
 
 #include "core/MessageFormat.h"
 #include "gtfs/FeedFiles.h"
-#include "gtfs/GtfsTexts.h"
+#include "gtfs/zip/ZipTexts.h"
 #include "tests/gtfs/ZipBuilder.h"
 #include "tests/support/TestSupport.h"
 
@@ -105,14 +105,14 @@ TEST_F(FeedZipTest, DamagedDataFailsTheStream) {
         int delta;
         std::string problem;
     } cases[] = {
-        {"a byte of the deflated data", data + 1000, 1, gtfsTexts::kZipDeflateDamaged},
-        {"the CRC-32 in the directory", entry + 16, 1, gtfsTexts::kZipCrcMismatch},
+        {"a byte of the deflated data", data + 1000, 1, zipTexts::kZipDeflateDamaged},
+        {"the CRC-32 in the directory", entry + 16, 1, zipTexts::kZipCrcMismatch},
         {"the size in the directory", entry + 24, 1,
-         formatMessage(gtfsTexts::kZipSizeMismatch, {std::to_string(large.size() + 1)})},
+         formatMessage(zipTexts::kZipSizeMismatch, {std::to_string(large.size() + 1)})},
         {"the size in the directory", entry + 24, -1,
-         formatMessage(gtfsTexts::kZipSizeMismatch, {std::to_string(large.size() - 1)})},
+         formatMessage(zipTexts::kZipSizeMismatch, {std::to_string(large.size() - 1)})},
         {"the compressed size in the directory (data cut short)", entry + 20, -1000,
-         gtfsTexts::kZipDeflateCut},
+         zipTexts::kZipDeflateCut},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -130,22 +130,22 @@ TEST_F(FeedZipTest, RefusesArchivesItCannotReadAndSaysWhy) {
     const std::string archive = zipArchive({{"stops.txt", "stop_id\nA\n", kDeflated}});
     const std::size_t entry = archive.find("PK\x01\x02");
     const std::size_t end = archive.find("PK\x05\x06");
-    const std::string notAZip = gtfsTexts::kNotAZip;
+    const std::string notAZip = zipTexts::kNotAZip;
     const struct {
         const char* what;
         std::string bytes;
         std::string problem;
     } cases[] = {
-        {"a text file", "stop_id,stop_name\nA,Alpha\n", notAZip + gtfsTexts::kZipNoEnd},
-        {"an empty file", "", notAZip + gtfsTexts::kZipNoEnd},
-        {"the end cut off", archive.substr(0, end + 10), notAZip + gtfsTexts::kZipNoEnd},
-        {"the beginning cut off", archive.substr(20), notAZip + gtfsTexts::kZipDirectoryOutside},
+        {"a text file", "stop_id,stop_name\nA,Alpha\n", notAZip + zipTexts::kZipNoEnd},
+        {"an empty file", "", notAZip + zipTexts::kZipNoEnd},
+        {"the end cut off", archive.substr(0, end + 10), notAZip + zipTexts::kZipNoEnd},
+        {"the beginning cut off", archive.substr(20), notAZip + zipTexts::kZipDirectoryOutside},
         {"more entries counted than written", shifted(archive, end + 8, 0x00010001),
-         notAZip + gtfsTexts::kZipDamagedDirectory},
+         notAZip + zipTexts::kZipDamagedDirectory},
         {"a name running past the directory", shifted(archive, entry + 28, 0xFF),
-         notAZip + gtfsTexts::kZipDamagedDirectory},
+         notAZip + zipTexts::kZipDamagedDirectory},
         {"entries on other disks", shifted(archive, end + 6, 1),
-         notAZip + gtfsTexts::kZipSeveralDisks},
+         notAZip + zipTexts::kZipSeveralDisks},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -164,12 +164,12 @@ TEST_F(FeedZipTest, RefusesFilesItCannotReadAndSaysWhy) {
         std::string problem;
     } cases[] = {
         {"encrypted", zipArchive({{"stops.txt", "stop_id\nA\n", kStored, 0x0001}}),
-         gtfsTexts::kZipEncrypted},
+         zipTexts::kZipEncrypted},
         {"compressed with bzip2", zipArchive({{"stops.txt", "stop_id\nA\n", 12}}),
-         formatMessage(gtfsTexts::kZipMethod, {"bzip2"})},
+         formatMessage(zipTexts::kZipMethod, {"bzip2"})},
         {"compressed with zstd", zipArchive({{"stops.txt", "stop_id\nA\n", 93}}),
-         formatMessage(gtfsTexts::kZipMethod, {"Zstandard (zstd)"})},
-        {"its local header damaged", damagedHeader, gtfsTexts::kZipDamagedEntry},
+         formatMessage(zipTexts::kZipMethod, {"Zstandard (zstd)"})},
+        {"its local header damaged", damagedHeader, zipTexts::kZipDamagedEntry},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

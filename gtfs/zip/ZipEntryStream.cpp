@@ -1,4 +1,4 @@
-#include "gtfs/ZipEntryStream.h"
+#include "gtfs/zip/ZipEntryStream.h"
 
 #include <zlib.h>
 
@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "core/ByteReader.h"
 #include "core/MessageFormat.h"
-#include "gtfs/ArchiveFile.h"
-#include "gtfs/GtfsTexts.h"
-#include "gtfs/ZipFieldReader.h"
+#include "gtfs/zip/ArchiveFile.h"
+#include "gtfs/zip/ZipTexts.h"
 
 namespace {
 
@@ -22,10 +22,9 @@ constexpr std::size_t kInputBytes = 1 << 16;
 // zlib counts in 32-bit unsigned ints.
 constexpr std::size_t kLongestPass = 1u << 30;
 
-class ZipEntryStream : public FeedStream {
+class EntryStream : public ZipEntryStream {
 public:
-    ZipEntryStream(std::unique_ptr<ArchiveFile> file, const ZipEntry& entry,
-                   std::uint64_t dataOffset)
+    EntryStream(std::unique_ptr<ArchiveFile> file, const ZipEntry& entry, std::uint64_t dataOffset)
         : file_(std::move(file)),
           deflated_(entry.method == kDeflated),
           expectedCrc_(entry.crc),
@@ -36,11 +35,11 @@ public:
             input_.resize(kInputBytes);
             inflating_ = inflateInit2(&inflater_, -MAX_WBITS) == Z_OK;
             if (!inflating_) {
-                problem_ = gtfsTexts::kZipDeflateDamaged;
+                problem_ = zipTexts::kZipDeflateDamaged;
             }
         }
     }
-    ~ZipEntryStream() override {
+    ~EntryStream() override {
         if (inflating_) {
             inflateEnd(&inflater_);
         }
@@ -66,7 +65,7 @@ public:
                 return failWith(sizeMismatch());
             }
             if (crc_ != expectedCrc_) {
-                return failWith(gtfsTexts::kZipCrcMismatch);
+                return failWith(zipTexts::kZipCrcMismatch);
             }
         }
         return got;
@@ -83,12 +82,12 @@ private:
     }
 
     std::string sizeMismatch() const {
-        return formatMessage(gtfsTexts::kZipSizeMismatch, {std::to_string(expectedSize_)});
+        return formatMessage(zipTexts::kZipSizeMismatch, {std::to_string(expectedSize_)});
     }
 
     bool readInput(char* buffer, std::size_t count) {
         if (!file_->readAt(offset_, buffer, count)) {
-            failWith(formatMessage(gtfsTexts::kReadFailed, {file_->lastError()}));
+            failWith(formatMessage(zipTexts::kReadFailed, {file_->lastError()}));
             return false;
         }
         offset_ += count;
@@ -120,10 +119,10 @@ private:
                 ended_ = true;
             } else if (result == Z_BUF_ERROR && inflater_.avail_in == 0) {
                 if (inputLeft_ == 0) {
-                    return failWith(gtfsTexts::kZipDeflateCut);
+                    return failWith(zipTexts::kZipDeflateCut);
                 }
             } else if (result != Z_OK) {
-                return failWith(gtfsTexts::kZipDeflateDamaged);
+                return failWith(zipTexts::kZipDeflateDamaged);
             }
         }
         return size - inflater_.avail_out;
@@ -165,7 +164,7 @@ std::string methodName(std::uint16_t method) {
         case 98:
             return "PPMd";
     }
-    return formatMessage(gtfsTexts::kZipMethodNumber, {std::to_string(method)});
+    return formatMessage(zipTexts::kZipMethodNumber, {std::to_string(method)});
 }
 
 // Where the entry's data begins, after its local header's own name and extra field; false
@@ -178,39 +177,39 @@ bool findData(ArchiveFile& file, const ZipEntry& entry, std::uint64_t dataEnd,
         !file.readAt(entry.localHeaderOffset, bytes, kLocalHeaderBytes)) {
         return false;
     }
-    ZipFieldReader header(std::string_view(bytes, kLocalHeaderBytes));
-    if (header.u32() != kLocalSignature) {
+    ByteReader header(std::string_view(bytes, kLocalHeaderBytes));
+    if (header.littleEndian32() != kLocalSignature) {
         return false;
     }
     header.bytes(22);  // versions, flags, method, time, CRC-32 and sizes: the directory's count
-    const std::uint16_t nameBytes = header.u16();
-    const std::uint16_t extraBytes = header.u16();
+    const std::uint16_t nameBytes = header.littleEndian16();
+    const std::uint16_t extraBytes = header.littleEndian16();
     dataOffset = entry.localHeaderOffset + kLocalHeaderBytes + nameBytes + extraBytes;
     return dataOffset <= dataEnd && entry.compressedSize <= dataEnd - dataOffset;
 }
 
 }  // namespace
 
-std::unique_ptr<FeedStream> openZipEntry(const std::string& path, const ZipEntry& entry,
-                                         std::uint64_t dataEnd, std::string& problem) {
+std::unique_ptr<ZipEntryStream> openZipEntry(const std::string& path, const ZipEntry& entry,
+                                             std::uint64_t dataEnd, std::string& problem) {
     // Method 99 is WinZip's AES encryption.
     if ((entry.flags & kEncryptedFlag) != 0 || entry.method == 99) {
-        problem = gtfsTexts::kZipEncrypted;
+        problem = zipTexts::kZipEncrypted;
         return nullptr;
     }
     if (entry.method != kStored && entry.method != kDeflated) {
-        problem = formatMessage(gtfsTexts::kZipMethod, {methodName(entry.method)});
+        problem = formatMessage(zipTexts::kZipMethod, {methodName(entry.method)});
         return nullptr;
     }
     auto file = std::make_unique<ArchiveFile>();
     if (!file->open(path)) {
-        problem = formatMessage(gtfsTexts::kReadFailed, {file->lastError()});
+        problem = formatMessage(zipTexts::kReadFailed, {file->lastError()});
         return nullptr;
     }
     std::uint64_t dataOffset = 0;
     if (!findData(*file, entry, dataEnd, dataOffset)) {
-        problem = gtfsTexts::kZipDamagedEntry;
+        problem = zipTexts::kZipDamagedEntry;
         return nullptr;
     }
-    return std::make_unique<ZipEntryStream>(std::move(file), entry, dataOffset);
+    return std::make_unique<EntryStream>(std::move(file), entry, dataOffset);
 }

@@ -1,9 +1,9 @@
-#include "gtfs/ArchiveFile.h"
+#include "gtfs/zip/ArchiveFile.h"
 
 #include <cerrno>
 #include <cstring>
 
-#include "gtfs/GtfsTexts.h"
+#include "gtfs/zip/ZipTexts.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ bool ArchiveFile::seek(std::uint64_t offset) {
 
 bool ArchiveFile::readAt(std::uint64_t offset, char* buffer, std::size_t count) {
     if (file_ == nullptr || offset > size_ || count > size_ - offset) {
-        lastError_ = gtfsTexts::kArchiveEndsEarly;
+        lastError_ = zipTexts::kArchiveEndsEarly;
         return false;
     }
     if (!seek(offset)) {
@@ -76,7 +76,7 @@ bool ArchiveFile::readAt(std::uint64_t offset, char* buffer, std::size_t count) 
         if (std::ferror(file_) != 0 && errno != 0) {
             return fail();
         }
-        lastError_ = gtfsTexts::kArchiveEndsEarly;
+        lastError_ = zipTexts::kArchiveEndsEarly;
         return false;
     }
     return true;

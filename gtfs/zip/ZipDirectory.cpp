@@ -1,9 +1,9 @@
-#include "gtfs/ZipDirectory.h"
+#include "gtfs/zip/ZipDirectory.h"
 
 #include <algorithm>
 
-#include "gtfs/GtfsTexts.h"
-#include "gtfs/ZipFieldReader.h"
+#include "core/ByteReader.h"
+#include "gtfs/zip/ZipTexts.h"
 
 namespace {
 
@@ -41,17 +41,17 @@ bool findEnd(ArchiveFile& file, DirectoryPlace& place) {
         return false;
     }
     for (std::size_t at = tailBytes - kEndBytes + 1; at-- > 0;) {
-        ZipFieldReader end(std::string_view(tail).substr(at));
-        if (end.u32() != kEndSignature) {
+        ByteReader end(std::string_view(tail).substr(at));
+        if (end.littleEndian32() != kEndSignature) {
             continue;
         }
-        const std::uint16_t disk = end.u16();
-        const std::uint16_t directoryDisk = end.u16();
-        const std::uint16_t entriesOnDisk = end.u16();
-        place.entries = end.u16();
-        place.size = end.u32();
-        place.offset = end.u32();
-        const std::uint16_t commentBytes = end.u16();
+        const std::uint16_t disk = end.littleEndian16();
+        const std::uint16_t directoryDisk = end.littleEndian16();
+        const std::uint16_t entriesOnDisk = end.littleEndian16();
+        place.entries = end.littleEndian16();
+        place.size = end.littleEndian32();
+        place.offset = end.littleEndian32();
+        const std::uint16_t commentBytes = end.littleEndian16();
         if (commentBytes > end.remaining()) {
             continue;  // the signature's bytes belong to a comment
         }
@@ -70,32 +70,32 @@ bool readZip64End(ArchiveFile& file, DirectoryPlace& place) {
         !file.readAt(place.end - kZip64LocatorBytes, locatorBytes, kZip64LocatorBytes)) {
         return true;
     }
-    ZipFieldReader locator(std::string_view(locatorBytes, kZip64LocatorBytes));
-    if (locator.u32() != kZip64LocatorSignature) {
+    ByteReader locator(std::string_view(locatorBytes, kZip64LocatorBytes));
+    if (locator.littleEndian32() != kZip64LocatorSignature) {
         return true;
     }
-    const std::uint32_t endDisk = locator.u32();
-    const std::uint64_t endOffset = locator.u64();
-    const std::uint32_t disks = locator.u32();
+    const std::uint32_t endDisk = locator.littleEndian32();
+    const std::uint64_t endOffset = locator.littleEndian64();
+    const std::uint32_t disks = locator.littleEndian32();
     char endBytes[kZip64EndBytes];
     if (endOffset > place.end - kZip64LocatorBytes ||
         place.end - kZip64LocatorBytes - endOffset < kZip64EndBytes ||
         !file.readAt(endOffset, endBytes, kZip64EndBytes)) {
         return false;
     }
-    ZipFieldReader end(std::string_view(endBytes, kZip64EndBytes));
-    if (end.u32() != kZip64EndSignature) {
+    ByteReader end(std::string_view(endBytes, kZip64EndBytes));
+    if (end.littleEndian32() != kZip64EndSignature) {
         return false;
     }
-    end.u64();  // the record's size
-    end.u16();  // version made by
-    end.u16();  // version needed
-    const std::uint32_t disk = end.u32();
-    const std::uint32_t directoryDisk = end.u32();
-    const std::uint64_t entriesOnDisk = end.u64();
-    place.entries = end.u64();
-    place.size = end.u64();
-    place.offset = end.u64();
+    end.littleEndian64();  // the record's size
+    end.littleEndian16();  // version made by
+    end.littleEndian16();  // version needed
+    const std::uint32_t disk = end.littleEndian32();
+    const std::uint32_t directoryDisk = end.littleEndian32();
+    const std::uint64_t entriesOnDisk = end.littleEndian64();
+    place.entries = end.littleEndian64();
+    place.size = end.littleEndian64();
+    place.offset = end.littleEndian64();
     place.end = endOffset;
     place.zip64 = true;
     place.oneDisk = endDisk == 0 && disks <= 1 && disk == 0 && directoryDisk == 0 &&
@@ -105,50 +105,50 @@ bool readZip64End(ArchiveFile& file, DirectoryPlace& place) {
 
 // Replaces the 32-bit sizes and offset that are 0xFFFFFFFF by the zip64 extra field's values.
 bool readZip64Extra(std::string_view extra, ZipEntry& entry) {
-    ZipFieldReader fields(extra);
+    ByteReader fields(extra);
     while (fields.remaining() >= 4) {
-        const std::uint16_t id = fields.u16();
-        const std::string_view body = fields.bytes(fields.u16());
+        const std::uint16_t id = fields.littleEndian16();
+        const std::string_view body = fields.bytes(fields.littleEndian16());
         if (!fields.ok()) {
             return false;
         }
         if (id != kZip64ExtraId) {
             continue;
         }
-        ZipFieldReader values(body);
+        ByteReader values(body);
         if (entry.size == kInZip64) {
-            entry.size = values.u64();
+            entry.size = values.littleEndian64();
         }
         if (entry.compressedSize == kInZip64) {
-            entry.compressedSize = values.u64();
+            entry.compressedSize = values.littleEndian64();
         }
         if (entry.localHeaderOffset == kInZip64) {
-            entry.localHeaderOffset = values.u64();
+            entry.localHeaderOffset = values.littleEndian64();
         }
         return values.ok();
     }
     return true;
 }
 
-bool readEntry(ZipFieldReader& directory, ZipEntry& entry) {
-    if (directory.u32() != kEntrySignature) {
+bool readEntry(ByteReader& directory, ZipEntry& entry) {
+    if (directory.littleEndian32() != kEntrySignature) {
         return false;
     }
-    directory.u16();  // version made by
-    directory.u16();  // version needed
-    entry.flags = directory.u16();
-    entry.method = directory.u16();
-    directory.u32();  // modification time and date
-    entry.crc = directory.u32();
-    entry.compressedSize = directory.u32();
-    entry.size = directory.u32();
-    const std::uint16_t nameBytes = directory.u16();
-    const std::uint16_t extraBytes = directory.u16();
-    const std::uint16_t commentBytes = directory.u16();
-    directory.u16();  // disk
-    directory.u16();  // internal attributes
-    directory.u32();  // external attributes
-    entry.localHeaderOffset = directory.u32();
+    directory.littleEndian16();  // version made by
+    directory.littleEndian16();  // version needed
+    entry.flags = directory.littleEndian16();
+    entry.method = directory.littleEndian16();
+    directory.littleEndian32();  // modification time and date
+    entry.crc = directory.littleEndian32();
+    entry.compressedSize = directory.littleEndian32();
+    entry.size = directory.littleEndian32();
+    const std::uint16_t nameBytes = directory.littleEndian16();
+    const std::uint16_t extraBytes = directory.littleEndian16();
+    const std::uint16_t commentBytes = directory.littleEndian16();
+    directory.littleEndian16();  // disk
+    directory.littleEndian16();  // internal attributes
+    directory.littleEndian32();  // external attributes
+    entry.localHeaderOffset = directory.littleEndian32();
     entry.name = directory.bytes(nameBytes);
     const std::string_view extra = directory.bytes(extraBytes);
     directory.bytes(commentBytes);
@@ -160,28 +160,28 @@ bool readEntry(ZipFieldReader& directory, ZipEntry& entry) {
 bool readZipDirectory(ArchiveFile& file, ZipDirectory& directory, std::string& problem) {
     DirectoryPlace place;
     if (!findEnd(file, place)) {
-        problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kZipNoEnd;
+        problem = std::string(zipTexts::kNotAZip) + zipTexts::kZipNoEnd;
         return false;
     }
     if (!readZip64End(file, place)) {
-        problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kZipDamagedDirectory;
+        problem = std::string(zipTexts::kNotAZip) + zipTexts::kZipDamagedDirectory;
         return false;
     }
     if (!place.oneDisk) {
-        problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kZipSeveralDisks;
+        problem = std::string(zipTexts::kNotAZip) + zipTexts::kZipSeveralDisks;
         return false;
     }
     if (place.offset > place.end || place.size > place.end - place.offset) {
-        problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kZipDirectoryOutside;
+        problem = std::string(zipTexts::kNotAZip) + zipTexts::kZipDirectoryOutside;
         return false;
     }
     // The size is bounded by the file's, which is really there to be read.
     std::string bytes(static_cast<std::size_t>(place.size), '\0');
     if (!file.readAt(place.offset, bytes.data(), bytes.size())) {
-        problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kUnreadable;
+        problem = std::string(zipTexts::kNotAZip) + zipTexts::kUnreadable;
         return false;
     }
-    ZipFieldReader fields(bytes);
+    ByteReader fields(bytes);
     directory.entries.clear();
     directory.entries.reserve(std::min<std::uint64_t>(place.entries, bytes.size() / kEntryBytes));
     // Without zip64 records the count has 16 bits, and writers let it wrap past 65,535 (or
@@ -190,16 +190,25 @@ bool readZipDirectory(ArchiveFile& file, ZipDirectory& directory, std::string& p
     while (countWraps ? fields.remaining() > 0 : directory.entries.size() < place.entries) {
         ZipEntry entry;
         if (!readEntry(fields, entry)) {
-            problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kZipDamagedDirectory;
+            problem = std::string(zipTexts::kNotAZip) + zipTexts::kZipDamagedDirectory;
             return false;
         }
         directory.entries.push_back(std::move(entry));
     }
     if (countWraps && directory.entries.size() % 0x10000 != place.entries &&
         place.entries != 0xFFFF) {
-        problem = std::string(gtfsTexts::kNotAZip) + gtfsTexts::kZipDamagedDirectory;
+        problem = std::string(zipTexts::kNotAZip) + zipTexts::kZipDamagedDirectory;
         return false;
     }
     directory.dataEnd = place.offset;
     return true;
+}
+
+bool openZipDirectory(const std::string& path, ZipDirectory& directory, std::string& problem) {
+    ArchiveFile file;
+    if (!file.open(path)) {
+        problem = std::string(zipTexts::kNotAZip) + file.lastError();
+        return false;
+    }
+    return readZipDirectory(file, directory, problem);
 }

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-// A file opened for reading at 64-bit offsets, since a zip archive of a large feed can pass
+// A file opened for reading at 64-bit offsets, since a zip archive can pass
 // 4 GB. Every read names its offset and must lie wholly inside the file.
 class ArchiveFile {
 public:
