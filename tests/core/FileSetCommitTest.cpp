@@ -105,8 +105,9 @@ TEST_F(FileSetCommitTest, FailureOfAnyOperationBeforeTheEndKeepsThePreviousFiles
         SCOPED_TRACE(overPrevious ? "over a database" : "into an empty directory");
         reset(overPrevious);
         const std::vector<std::string> operations = save(FaultyFileSystem());
-        const auto end = std::find(operations.begin(), operations.end(),
-                                   "remove " + dir.file(dataFiles::kSaveJournal));
+        const auto end =
+            std::find(operations.begin(), operations.end(),
+                      "remove " + dataFiles::pathIn(dir.path(), dataFiles::kSaveJournal));
         ASSERT_NE(end, operations.end());
         const int completedAt = static_cast<int>(end - operations.begin()) + 1;
         for (int failing = 1; failing <= static_cast<int>(operations.size()); ++failing) {
