@@ -128,6 +128,14 @@ bool CsvTable::lookUp(int column, const char* field, const IdIndex& ids, const c
     return true;
 }
 
+bool CsvTable::keep(ImportBudget& budget, std::size_t bytes) {
+    if (budget.take(bytes, report_, file_, row())) {
+        return true;
+    }
+    broken_ = true;
+    return false;
+}
+
 bool CsvTable::error(const char* kind, const char* field, const std::string& detail) {
     report_.add(NoticeSeverity::Error, kind, file_, row(), field, detail);
     if (errorCount(report_) >= kErrorLimit) {

@@ -10,6 +10,7 @@
 #include "gtfs/CsvReader.h"
 #include "gtfs/FeedFiles.h"
 #include "gtfs/IdIndex.h"
+#include "gtfs/ImportBudget.h"
 #include "gtfs/ImportReport.h"
 
 // Errors reported before the feed's files stop being read: enough to fix a feed in one go,
@@ -50,6 +51,10 @@ public:
     // reporting kind, when ids lack it.
     bool lookUp(int column, const char* field, const IdIndex& ids, const char* idFile,
                 const char* kind, std::uint32_t& number);
+
+    // Takes what the row keeps from the budget; false, after reporting it, once the budget is
+    // spent, and no row is read after that.
+    bool keep(ImportBudget& budget, std::size_t bytes);
 
     // Reports an error at the current row and returns false.
     bool error(const char* kind, const char* field, const std::string& detail);

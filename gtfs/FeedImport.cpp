@@ -107,6 +107,22 @@ void leaveOutUnwritable(const FeedModel& model, std::vector<std::uint32_t>& feed
     tripCounts.resize(kept);
 }
 
+// What a built line keeps: its texts, and its stations once more in the set that counts them.
+std::size_t bytesOf(const Route& line) {
+    constexpr std::size_t kString = sizeof(std::string);
+    std::size_t bytes = sizeof(Route);
+    for (const std::string* text : {&line.name, &line.extraInfo, &line.lineType,
+                                    &line.start.station, &line.terminal.station}) {
+        bytes += kString + text->size();
+    }
+    for (const auto* stations : {&line.upStations, &line.downStations}) {
+        for (const std::string& name : *stations) {
+            bytes += 2 * (kString + name.size()) + 32;
+        }
+    }
+    return bytes;
+}
+
 // A day outside every service has no trips; the user is told the period to choose from.
 void warnOutsidePeriod(const ServiceCalendar& calendar, long day, ImportReport& report) {
     long first = 0;
@@ -131,14 +147,15 @@ bool importFeed(const std::string& path, const ImportOptions& options, RouteData
         return false;
     }
     // Every file is read even after an error, so that one run names all there are.
+    FeedModel model;
+    model.budget = ImportBudget(options.bytesKept);
     ServiceCalendar calendar;
-    calendar.read(*feed, report);
+    calendar.read(*feed, model.budget, report);
     if (options.byDate && calendar.empty()) {
         report.add(NoticeSeverity::Error, gtfsTexts::kNoCalendar, gtfsFiles::kCalendar, 0, "",
                    noticeText(gtfsTexts::kNoCalendarDetail));
     }
     const TripFilter filter{options.byDate, options.day, &calendar};
-    FeedModel model;
     readFeedTables(*feed, options.city.empty(), filter, model, report);
     readStopTimes(*feed, model, report, options.stopTimesHeld);
     readFrequencies(*feed, model, report);
@@ -177,8 +194,12 @@ bool importFeed(const std::string& path, const ImportOptions& options, RouteData
             continue;
         }
         const DirectionPlan plan = planDirections(model, trips);
-        database.routes.push_back(
-            std::make_unique<Route>(buildLine(model, route, plan, names, report)));
+        auto line = std::make_unique<Route>(buildLine(model, route, plan, names, report));
+        if (!model.budget.take(bytesOf(*line), report, gtfsFiles::kRoutes,
+                               model.routes[route].row)) {
+            return false;
+        }
+        database.routes.push_back(std::move(line));
         feedRoutes.push_back(route);
         tripCounts.push_back(trips.size());
     }

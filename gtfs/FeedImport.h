@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/RouteDatabase.h"
+#include "gtfs/ImportBudget.h"
 #include "gtfs/ImportReport.h"
 
 // What the user gives beside the feed. Texts are GBK; an empty city takes the agency's name.
@@ -14,6 +15,8 @@ struct ImportOptions {
     std::string memo;
     // The stop_times.txt rows held at once when a trip's rows are not together.
     std::size_t stopTimesHeld = 1 << 20;
+    // What the import may keep of the feed and the lines built from it, in bytes.
+    std::size_t bytesKept = ImportBudget::kDefaultBytes;
 };
 
 // Reads the GTFS feed at path (a directory or a zip archive) into the database's header and

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gtfs/IdIndex.h"
+#include "gtfs/ImportBudget.h"
 #include "gtfs/StopSequences.h"
 
 // What the importer keeps of a feed: routes, stops and trips, and for each trip only its
@@ -49,6 +50,7 @@ struct FeedTrip {
 };
 
 struct FeedModel {
+    ImportBudget budget;
     std::vector<FeedAgency> agencies;
     std::string feedStartDate;  // feed_info.txt, YYYYMMDD, empty when absent
     std::string feedEndDate;

@@ -10,6 +10,13 @@
 
 namespace {
 
+// What a kept record costs beside its texts: room for its array to double, and the copies and
+// lookups the lines are built with.
+template <typename Record>
+constexpr std::size_t recordCost(std::size_t extra) {
+    return 2 * sizeof(Record) + extra;
+}
+
 void readAgencies(const FeedFiles& feed, bool required, FeedModel& model, ImportReport& report) {
     CsvTable table(feed, gtfsFiles::kAgency, report);
     if (!table.open(required) || !table.require({"agency_name"})) {
@@ -17,7 +24,12 @@ void readAgencies(const FeedFiles& feed, bool required, FeedModel& model, Import
     }
     const int nameColumn = table.column("agency_name");
     while (table.next()) {
-        model.agencies.push_back({std::string(table.value(nameColumn)), table.row()});
+        const std::string_view name = table.value(nameColumn);
+        // The names are joined into the city's name.
+        if (!table.keep(model.budget, recordCost<FeedAgency>(3 * name.size()))) {
+            return;
+        }
+        model.agencies.push_back({std::string(name), table.row()});
     }
 }
 
@@ -70,14 +82,20 @@ bool readStops(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
     const int parentColumn = table.column("parent_station");
     while (table.next()) {
         const std::string_view id = table.value(idColumn);
+        const std::string_view name = table.value(nameColumn);
+        const std::string_view parent = table.value(parentColumn);
         const std::uint32_t index = model.stopIds.size();
         if (!model.stopIds.add(id)) {
             table.warn(gtfsTexts::kDuplicateId, "stop_id",
                        noticeText(gtfsTexts::kDuplicateIdDetail, {id}));
             continue;
         }
-        model.stops.push_back({std::string(table.value(nameColumn)),
-                               std::string(table.value(parentColumn)), table.row(), index});
+        // The name is kept, converted, and looked up by when stations are assigned.
+        if (!table.keep(model.budget, recordCost<FeedStop>(IdIndex::kBytesPerId + 2 * id.size() +
+                                                           3 * name.size() + parent.size() + 96))) {
+            return false;
+        }
+        model.stops.push_back({std::string(name), std::string(parent), table.row(), index});
     }
     // Parents may come after their children, so they are looked up once all stops are in.
     assignStations(model, report);
@@ -101,14 +119,22 @@ bool readRoutes(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
     const int typeColumn = table.column("route_type");
     while (table.next()) {
         const std::string id(table.value(idColumn));
+        const std::string_view shortName = table.value(shortColumn);
+        const std::string_view longName = table.value(longColumn);
+        const std::string_view type = table.value(typeColumn);
         if (!model.routeIds.add(id)) {
             table.warn(gtfsTexts::kDuplicateId, "route_id",
                        noticeText(gtfsTexts::kDuplicateIdDetail, {id}));
             continue;
         }
-        model.routes.push_back({id, std::string(table.value(shortColumn)),
-                                std::string(table.value(longColumn)),
-                                std::string(table.value(typeColumn)), table.row()});
+        // The texts are kept, then converted for the line.
+        if (!table.keep(model.budget, recordCost<FeedRoute>(IdIndex::kBytesPerId +
+                                                            2 * (2 * id.size() + shortName.size() +
+                                                                 longName.size() + type.size())))) {
+            return false;
+        }
+        model.routes.push_back(
+            {id, std::string(shortName), std::string(longName), std::string(type), table.row()});
     }
     return table.complete();
 }
@@ -151,6 +177,12 @@ bool readTrips(const FeedFiles& feed, const TripFilter& filter, bool routesRead,
             table.warn(gtfsTexts::kDuplicateId, "trip_id",
                        noticeText(gtfsTexts::kDuplicateIdDetail, {id}));
             continue;
+        }
+        // Beside the record and its id: its place in its route's and direction's lists, and the
+        // counts and slots of a scattered stop_times.txt.
+        if (!table.keep(model.budget,
+                        recordCost<FeedTrip>(IdIndex::kBytesPerId + 2 * id.size() + 24))) {
+            return false;
         }
         model.trips.push_back(trip);
     }

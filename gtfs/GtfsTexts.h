@@ -36,6 +36,7 @@ inline constexpr char kNoCalendar[] = "missing_calendar";
 inline constexpr char kTooManyErrors[] = "too_many_errors";
 inline constexpr char kTripTooLong[] = "too_many_stop_times";
 inline constexpr char kDuplicatedColumn[] = "duplicated_column";
+inline constexpr char kFeedTooLarge[] = "feed_too_large";
 
 // Notice kinds that do not.
 inline constexpr char kReplacedCharacter[] = "replaced_character";
@@ -93,6 +94,8 @@ inline constexpr char kDateOutsideDetail[] = "%s 不在数据源的服务期 %s 
 inline constexpr char kDuplicatedColumnDetail[] =
     "表头中“%s”出现了两次（第 %s 列和第 %s 列），不知该读哪一列";
 inline constexpr char kTripTooLongDetail[] = "车次“%s”的停站时刻超过 %s 条，不像是真实的车次";
+inline constexpr char kFeedTooLargeDetail[] =
+    "要保存的数据超过 %s MB，远大于一个城市的公交数据；导入到此为止";
 
 // Options.
 inline constexpr char kBadDateOption[] = "--date 必须是 YYYYMMDD 形式的日期：";

@@ -14,6 +14,9 @@ public:
     IdIndex();
 
     static constexpr std::uint32_t kMissing = 0xFFFFFFFFu;
+    // What an id of no length costs: its start and its share of the table, counted at their
+    // largest, while they grow.
+    static constexpr std::size_t kBytesPerId = 56;
 
     // Adds the id as number size(); false, adding nothing, when it is already there.
     bool add(std::string_view id);

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "core/InputFormat.h"
 #include "gtfs/FeedText.h"
 #include "gtfs/GtfsFiles.h"
 #include "gtfs/GtfsTexts.h"
@@ -69,10 +70,17 @@ private:
         return written;
     }
 
+    // A list longer than an input line cannot be written, and its line is left out: the list
+    // stops there, so that a long trip past a long name does not copy the name over and over.
     std::vector<std::string> stations(const Direction& direction) {
         std::vector<std::string> list;
+        std::size_t bytes = 0;
         for (const std::uint32_t stop : model_.sequences.stops(direction.sequence)) {
+            if (bytes > kMaxLineBytes) {
+                break;
+            }
             list.push_back(names_.of(stop));
+            bytes += list.back().size() + 1;
         }
         return list;
     }

@@ -35,14 +35,19 @@ bool readFlag(CsvTable& table, int column, const char* name,
     return true;
 }
 
-}  // namespace
-
-void ServiceCalendar::read(const FeedFiles& feed, ImportReport& report) {
-    readWeeks(feed, report);
-    readExceptions(feed, report);
+// A row's service id kept as a map's key, with the map's node and a week or a day.
+std::size_t rowCost(std::string_view serviceId) {
+    return 2 * serviceId.size() + 96;
 }
 
-void ServiceCalendar::readWeeks(const FeedFiles& feed, ImportReport& report) {
+}  // namespace
+
+void ServiceCalendar::read(const FeedFiles& feed, ImportBudget& budget, ImportReport& report) {
+    readWeeks(feed, budget, report);
+    readExceptions(feed, budget, report);
+}
+
+void ServiceCalendar::readWeeks(const FeedFiles& feed, ImportBudget& budget, ImportReport& report) {
     CsvTable table(feed, gtfsFiles::kCalendar, report);
     if (!table.open(false)) {
         return;
@@ -56,6 +61,9 @@ void ServiceCalendar::readWeeks(const FeedFiles& feed, ImportReport& report) {
     const int startColumn = table.column("start_date");
     const int endColumn = table.column("end_date");
     while (table.next()) {
+        if (!table.keep(budget, rowCost(table.value(serviceColumn)))) {
+            return;
+        }
         Week week;
         bool valid = true;
         for (int day = 0; day < 7; ++day) {
@@ -73,7 +81,8 @@ void ServiceCalendar::readWeeks(const FeedFiles& feed, ImportReport& report) {
     }
 }
 
-void ServiceCalendar::readExceptions(const FeedFiles& feed, ImportReport& report) {
+void ServiceCalendar::readExceptions(const FeedFiles& feed, ImportBudget& budget,
+                                     ImportReport& report) {
     CsvTable table(feed, gtfsFiles::kCalendarDates, report);
     if (!table.open(false)) {
         return;
@@ -86,6 +95,9 @@ void ServiceCalendar::readExceptions(const FeedFiles& feed, ImportReport& report
     const int dateColumn = table.column("date");
     const int typeColumn = table.column("exception_type");
     while (table.next()) {
+        if (!table.keep(budget, rowCost(table.value(serviceColumn)))) {
+            return;
+        }
         long day = 0;
         std::uint32_t type = 0;
         const bool dated = readDate(table, dateColumn, "date", day);

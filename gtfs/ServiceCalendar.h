@@ -6,14 +6,16 @@
 #include <vector>
 
 #include "gtfs/FeedFiles.h"
+#include "gtfs/ImportBudget.h"
 #include "gtfs/ImportReport.h"
 
 // The days each service runs: calendar.txt gives weekdays within a date range,
 // calendar_dates.txt adds (exception_type 1) and removes (2) single days. Both are optional.
 class ServiceCalendar {
 public:
-    // Reads the two files where the feed has them, reporting every error.
-    void read(const FeedFiles& feed, ImportReport& report);
+    // Reads the two files where the feed has them, reporting every error, and takes what it
+    // keeps from the budget.
+    void read(const FeedFiles& feed, ImportBudget& budget, ImportReport& report);
 
     bool empty() const { return !hasFiles_; }
     bool runsOn(const std::string& serviceId, long day) const;
@@ -27,8 +29,8 @@ private:
         long last = 0;
     };
 
-    void readWeeks(const FeedFiles& feed, ImportReport& report);
-    void readExceptions(const FeedFiles& feed, ImportReport& report);
+    void readWeeks(const FeedFiles& feed, ImportBudget& budget, ImportReport& report);
+    void readExceptions(const FeedFiles& feed, ImportBudget& budget, ImportReport& report);
 
     bool hasFiles_ = false;
     std::unordered_map<std::string, Week> weeks_;

@@ -24,10 +24,12 @@ struct StopVisit {
 
 enum class PassResult { Done, Failed, TripsScattered };
 
-void finishTrip(FeedModel& model, std::uint32_t trip, StopVisit* begin, StopVisit* end,
-                StopSequences::Stops& stops) {
+// Gives the trip its stop sequence and first departure; false, after reporting it, when a new
+// sequence would pass the budget.
+bool finishTrip(FeedModel& model, std::uint32_t trip, StopVisit* begin, StopVisit* end,
+                StopSequences::Stops& stops, ImportReport& report) {
     if (begin == end) {
-        return;  // every row of the trip was reported as an error
+        return true;  // every row of the trip was reported as an error
     }
     std::stable_sort(begin, end,
                      [](const StopVisit& a, const StopVisit& b) { return a.order < b.order; });
@@ -35,18 +37,28 @@ void finishTrip(FeedModel& model, std::uint32_t trip, StopVisit* begin, StopVisi
     for (const StopVisit* visit = begin; visit != end; ++visit) {
         stops.push_back(visit->stop);
     }
+    const std::size_t known = model.sequences.size();
     FeedTrip& record = model.trips[trip];
     record.sequence = model.sequences.intern(stops);
+    // A new sequence is kept as a map's key, with the map's node and its place in the list.
+    if (model.sequences.size() > known &&
+        !model.budget.take(2 * sizeof(std::uint32_t) * stops.size() + 96, report, kFile,
+                           begin->row)) {
+        return false;
+    }
     record.firstDeparture = begin->departure;
     record.firstDepartureRow = begin->row;
     record.lastDeparture = record.firstDeparture;
     record.lastDepartureRow = record.firstDepartureRow;
+    return true;
 }
 
-void finishTrip(FeedModel& model, std::uint32_t trip, std::vector<StopVisit>& visits,
-                StopSequences::Stops& stops) {
-    finishTrip(model, trip, visits.data(), visits.data() + visits.size(), stops);
+bool finishTrip(FeedModel& model, std::uint32_t trip, std::vector<StopVisit>& visits,
+                StopSequences::Stops& stops, ImportReport& report) {
+    const bool kept =
+        finishTrip(model, trip, visits.data(), visits.data() + visits.size(), stops, report);
     visits.clear();
+    return kept;
 }
 
 // The trips whose rows one pass over a scattered file holds: trips are taken in order until
@@ -93,8 +105,8 @@ public:
                 continue;
             }
             if (!inTrip || trip_ != current) {
-                if (inTrip) {
-                    finishTrip(model_, current, visits, stops);
+                if (inTrip && !finishTrip(model_, current, visits, stops, table_.report())) {
+                    return PassResult::Failed;
                 }
                 current = trip_;
                 inTrip = true;
@@ -112,8 +124,8 @@ public:
             }
         }
         reportTimesWithoutSeconds();
-        if (inTrip) {
-            finishTrip(model_, current, visits, stops);
+        if (inTrip && !finishTrip(model_, current, visits, stops, table_.report())) {
+            return PassResult::Failed;
         }
         return PassResult::Done;
     }
@@ -232,14 +244,16 @@ private:
 void readStopTimes(const FeedFiles& feed, FeedModel& model, ImportReport& report,
                    std::size_t rowsHeld) {
     // The passes after the first read the file again from its start and report anew what the
-    // first one found.
+    // first one found, and keep anew the sequences it kept.
     const ImportReport before = report;
+    const ImportBudget budgetBefore = model.budget;
     {
         StopTimesPass first(feed, model, report);
         if (!first.open() || first.readGrouped() != PassResult::TripsScattered) {
             return;
         }
         report = before;
+        model.budget = budgetBefore;
         report.add(NoticeSeverity::Info, gtfsTexts::kUnsortedStopTimes, kFile, first.scatteredRow(),
                    "trip_id", noticeText(gtfsTexts::kUnsortedDetail, {first.scatteredTrip()}));
     }
@@ -285,9 +299,10 @@ void readStopTimes(const FeedFiles& feed, FeedModel& model, ImportReport& report
         }
         pass.readBatch(batch, rowsOfTrip);
         for (std::uint32_t trip = 0; trip < model.trips.size(); ++trip) {
-            if (batch.batchOfTrip[trip] == batch.number) {
-                finishTrip(model, trip, batch.visits.data() + batch.firstSlot[trip],
-                           batch.visits.data() + batch.nextSlot[trip], stops);
+            if (batch.batchOfTrip[trip] == batch.number &&
+                !finishTrip(model, trip, batch.visits.data() + batch.firstSlot[trip],
+                            batch.visits.data() + batch.nextSlot[trip], stops, report)) {
+                return;
             }
         }
     }

@@ -141,6 +141,15 @@ TEST(HostileFeedTest, EndsWithAClearErrorInLittleMemoryAndLeavesEarlierOutputAlo
         {"one stop id repeated over 16 MiB", "stops.txt",
          [&] { return stopsHeader + "S2,Two\n" + repeated("S1,One\n", 16 * kMiB); }, 0,
          "warning duplicate_id: " + std::to_string((16 * kMiB + 6) / 7 - 1), 8},
+        {"a million trips", "trips.txt",
+         [] {
+             std::string rows = "route_id,service_id,trip_id\n";
+             for (int trip = 0; trip < 1000000; ++trip) {
+                 rows += "R1,WK,t" + std::to_string(trip) + "\n";
+             }
+             return rows;
+         },
+         1, "feed_too_large", 160},
         {"a column named twice", "stops.txt",
          [] { return std::string("stop_id,stop_name,stop_name\nS1,One,Eins\n"); }, 1,
          "duplicated_column", 0},

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "core/TextConversion.h"
 #include "gtfs/CsvTable.h"
@@ -314,3 +315,38 @@ TEST_F(FeedImportTest, StopsReadingAtTheErrorLimit) {
 }
 
 }  // namespace
+
+// Every budget short of what the feed needs ends in one feed_too_large error, at the file where
+// it runs out, and nothing else goes wrong on the way; a budget that suffices changes nothing.
+TEST_F(FeedImportTest, RefusesAFeedPastItsBudgetWhereverItRunsOut) {
+    ASSERT_TRUE(import(sampleFeed()));
+    const std::vector<std::string> unbounded = lines();
+    for (const std::size_t held : {std::size_t{1} << 20, std::size_t{2}}) {
+        SCOPED_TRACE(held);
+        std::set<std::string> filesRunOut;
+        bool imported = false;
+        for (std::size_t budget = 0; !imported; budget += 64) {
+            ImportOptions options;
+            options.stopTimesHeld = held;
+            options.bytesKept = budget;
+            imported = import(sampleFeed(), options);
+            if (imported) {
+                EXPECT_EQ(lines(), unbounded);
+                break;
+            }
+            ASSERT_EQ(report.count(NoticeSeverity::Error, gtfsTexts::kFeedTooLarge), 1u) << budget;
+            ASSERT_EQ(
+                std::count_if(report.notices.begin(), report.notices.end(),
+                              [](const Notice& n) { return n.severity == NoticeSeverity::Error; }),
+                1)
+                << budget;
+            const auto notice =
+                std::find_if(report.notices.begin(), report.notices.end(),
+                             [](const Notice& n) { return n.kind == gtfsTexts::kFeedTooLarge; });
+            filesRunOut.insert(notice->file);
+        }
+        EXPECT_EQ(filesRunOut, (std::set<std::string>{"agency.txt", "calendar.txt",
+                                                      "calendar_dates.txt", "routes.txt",
+                                                      "stop_times.txt", "stops.txt", "trips.txt"}));
+    }
+}
