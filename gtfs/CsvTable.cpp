@@ -146,6 +146,7 @@ bool CsvTable::error(const char* kind, const char* field, const std::string& det
     return false;
 }
 
-void CsvTable::warn(const char* kind, const char* field, const std::string& detail) {
-    report_.add(NoticeSeverity::Warning, kind, file_, row(), field, detail);
+void CsvTable::warn(const char* kind, const char* field, const char* detailFormat,
+                    std::initializer_list<std::string_view> utf8Args) {
+    report_.add(NoticeSeverity::Warning, kind, file_, row(), field, detailFormat, utf8Args);
 }

@@ -58,7 +58,9 @@ public:
 
     // Reports an error at the current row and returns false.
     bool error(const char* kind, const char* field, const std::string& detail);
-    void warn(const char* kind, const char* field, const std::string& detail);
+    // Reports a warning at the current row, its detail made by noticeText() when it is listed.
+    void warn(const char* kind, const char* field, const char* detailFormat,
+              std::initializer_list<std::string_view> utf8Args);
 
 private:
     const FeedFiles& feed_;

@@ -86,8 +86,7 @@ bool readStops(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
         const std::string_view parent = table.value(parentColumn);
         const std::uint32_t index = model.stopIds.size();
         if (!model.stopIds.add(id)) {
-            table.warn(gtfsTexts::kDuplicateId, "stop_id",
-                       noticeText(gtfsTexts::kDuplicateIdDetail, {id}));
+            table.warn(gtfsTexts::kDuplicateId, "stop_id", gtfsTexts::kDuplicateIdDetail, {id});
             continue;
         }
         // The name is kept, converted, and looked up by when stations are assigned.
@@ -123,8 +122,7 @@ bool readRoutes(const FeedFiles& feed, FeedModel& model, ImportReport& report) {
         const std::string_view longName = table.value(longColumn);
         const std::string_view type = table.value(typeColumn);
         if (!model.routeIds.add(id)) {
-            table.warn(gtfsTexts::kDuplicateId, "route_id",
-                       noticeText(gtfsTexts::kDuplicateIdDetail, {id}));
+            table.warn(gtfsTexts::kDuplicateId, "route_id", gtfsTexts::kDuplicateIdDetail, {id});
             continue;
         }
         // The texts are kept, then converted for the line.
@@ -174,8 +172,7 @@ bool readTrips(const FeedFiles& feed, const TripFilter& filter, bool routesRead,
         }
         const std::string_view id = table.value(tripColumn);
         if (!model.tripIds.add(id)) {
-            table.warn(gtfsTexts::kDuplicateId, "trip_id",
-                       noticeText(gtfsTexts::kDuplicateIdDetail, {id}));
+            table.warn(gtfsTexts::kDuplicateId, "trip_id", gtfsTexts::kDuplicateIdDetail, {id});
             continue;
         }
         // Beside the record and its id: its place in its route's and direction's lists, and the

@@ -5,6 +5,7 @@
 #include "core/MessageFormat.h"
 #include "core/TextConversion.h"
 #include "gtfs/GtfsTexts.h"
+#include "gtfs/NoticeText.h"
 
 namespace {
 
@@ -63,6 +64,18 @@ void ImportReport::add(NoticeSeverity severity, const char* kind, const char* fi
     notices.push_back({severity, kind, shortenedText(file, kLongestQuote), row,
                        shortenedText(field, kLongestQuote),
                        shortenedText(shortenQuotes(detail, kLongestQuote), 8 * kLongestQuote)});
+}
+
+void ImportReport::add(NoticeSeverity severity, const char* kind, const char* file, std::size_t row,
+                       const std::string& field, const char* detailFormat,
+                       std::initializer_list<std::string_view> utf8Args) {
+    const auto counted = counts_.find({severity, kind});
+    if (counted != counts_.end() && counted->second >= kNoticesKeptPerKind) {
+        errors_ += severity == NoticeSeverity::Error;
+        ++counted->second;
+        return;
+    }
+    add(severity, kind, file, row, field, noticeText(detailFormat, utf8Args));
 }
 
 std::size_t ImportReport::count(NoticeSeverity severity, const std::string& kind) const {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -33,6 +35,11 @@ struct ImportReport {
 
     void add(NoticeSeverity severity, const char* kind, const char* file, std::size_t row,
              const std::string& field, const std::string& detail);
+    // The same with the detail as noticeText() makes it, made only for a notice that is listed:
+    // a fault repeated on millions of rows costs a count each.
+    void add(NoticeSeverity severity, const char* kind, const char* file, std::size_t row,
+             const std::string& field, const char* detailFormat,
+             std::initializer_list<std::string_view> utf8Args);
     bool failed() const { return errors_ > 0; }
     // How many notices of the severity and kind were found, kept or not.
     std::size_t count(NoticeSeverity severity, const std::string& kind) const;

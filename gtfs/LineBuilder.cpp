@@ -101,10 +101,9 @@ private:
                 continue;
             }
             if (trip.firstDeparture == kNoTime) {
-                report_.add(
-                    NoticeSeverity::Warning, gtfsTexts::kMissingFirstTime, gtfsFiles::kStopTimes,
-                    trip.firstDepartureRow, "departure_time",
-                    noticeText(gtfsTexts::kMissingFirstTimeDetail, {model_.tripIds.id(index)}));
+                report_.add(NoticeSeverity::Warning, gtfsTexts::kMissingFirstTime,
+                            gtfsFiles::kStopTimes, trip.firstDepartureRow, "departure_time",
+                            gtfsTexts::kMissingFirstTimeDetail, {model_.tripIds.id(index)});
                 continue;
             }
             if (earliest == nullptr || trip.firstDeparture < earliest->firstDeparture) {
