@@ -1,10 +1,9 @@
 #include "cli/ImportCommand.h"
 
-#include <sys/stat.h>
-
 #include "cli/CliTexts.h"
 #include "cli/InputTextOutput.h"
 #include "cli/OutputFile.h"
+#include "cli/SameFile.h"
 #include "cli/TerminalLog.h"
 #include "core/MessageFormat.h"
 #include "core/TextConversion.h"
@@ -23,17 +22,6 @@ std::string option(const CommandLine& line, const char* name) {
 std::string commandLineText(const std::string& text) {
     std::u16string wide;
     return utf8ToWide(text, wide) ? utf16ToGbk(wide) : text;
-}
-
-// True when both paths name one existing file.
-bool sameFile(const std::string& a, const std::string& b) {
-    struct stat first;
-    struct stat second;
-    if (a == b) {
-        return true;
-    }
-    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 && first.st_ino != 0 &&
-           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 // True when writing the output would replace the feed or one of its files.

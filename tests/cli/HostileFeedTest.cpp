@@ -28,7 +28,9 @@ constexpr std::size_t kMiB = 1 << 20;
 Files smallFeed() {
     return {
         {"agency.txt", "agency_name\nCity Bus\n"},
-        {"stops.txt", "stop_id,stop_name\nS1,One\nS2,Two\n"},
+        // S3, which no trip visits, has a name of 512 KiB.
+        {"stops.txt",
+         "stop_id,stop_name\nS1,One\nS2,Two\nS3," + std::string(512 << 10, 'N') + "\n"},
         {"routes.txt", "route_id,route_short_name,route_type\nR1,1,3\n"},
         {"trips.txt", "route_id,service_id,trip_id\nR1,WK,t1\nR1,WK,t2\n"},
         {"stop_times.txt",
@@ -150,6 +152,15 @@ TEST(HostileFeedTest, EndsWithAClearErrorInLittleMemoryAndLeavesEarlierOutputAlo
              return rows;
          },
          1, "feed_too_large", 160},
+        {"a stop of a long name, visited 100,000 times by one trip", "stop_times.txt",
+         [&] {
+             std::string rows = header + "t2,S1,1,07:00:00\nt2,S2,2,07:10:00\n";
+             for (int stop = 1; stop <= 100000; ++stop) {
+                 rows += "t1,S3," + std::to_string(stop) + ",06:00:00\n";
+             }
+             return rows;
+         },
+         0, "route_not_writable", 16},
         {"a column named twice", "stops.txt",
          [] { return std::string("stop_id,stop_name,stop_name\nS1,One,Eins\n"); }, 1,
          "duplicated_column", 0},
