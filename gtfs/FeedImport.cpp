@@ -12,6 +12,7 @@
 #include "gtfs/GtfsFiles.h"
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/GtfsTime.h"
+#include "gtfs/KeyedHash.h"
 #include "gtfs/LineBuilder.h"
 #include "gtfs/NoticeText.h"
 #include "gtfs/ServiceCalendar.h"
@@ -53,7 +54,7 @@ std::string dateOf(const FeedModel& model, const ServiceCalendar& calendar,
 // Gives routes of the same name a suffix with their route_id, and reports each.
 void tellApartSameNames(const FeedModel& model, const std::vector<std::uint32_t>& feedRoutes,
                         RouteDatabase& database, ImportReport& report) {
-    std::unordered_map<std::string, std::uint32_t> firstWithName;
+    std::unordered_map<std::string, std::uint32_t, KeyedTextHash> firstWithName;
     for (std::size_t i = 0; i < database.routes.size(); ++i) {
         Route& line = *database.routes[i];
         const FeedRoute& route = model.routes[feedRoutes[i]];

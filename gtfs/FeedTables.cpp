@@ -6,6 +6,7 @@
 #include "gtfs/FeedText.h"
 #include "gtfs/GtfsFiles.h"
 #include "gtfs/GtfsTexts.h"
+#include "gtfs/KeyedHash.h"
 #include "gtfs/NoticeText.h"
 
 namespace {
@@ -52,7 +53,7 @@ void readFeedInfo(const FeedFiles& feed, FeedModel& model, ImportReport& report)
 // A stop goes by its parent station; one without a parent goes by the first stop of the same
 // name, so that the two sides of a street, each with its own stop id, are one station.
 void assignStations(FeedModel& model, ImportReport& report) {
-    std::unordered_map<std::string_view, std::uint32_t> firstOfName;
+    std::unordered_map<std::string_view, std::uint32_t, KeyedTextHash> firstOfName;
     for (std::uint32_t index = 0; index < model.stops.size(); ++index) {
         FeedStop& stop = model.stops[index];
         if (!stop.parentId.empty()) {

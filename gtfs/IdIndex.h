@@ -7,12 +7,10 @@
 
 // The ids of one feed file (stop_id, trip_id, ...) numbered 0, 1, 2... in the order they are
 // added, found by their text. The ids are kept in one buffer and found through an open-address
-// table, since stop_times.txt looks up a stop on each of its rows. The hash is keyed by a
-// secret drawn once per run, so a feed cannot choose ids that all land in one slot.
+// table, since stop_times.txt looks up a stop on each of its rows. The hash is keyed per run
+// (KeyedHash.h), so a feed cannot choose ids that all land in one slot.
 class IdIndex {
 public:
-    IdIndex();
-
     static constexpr std::uint32_t kMissing = 0xFFFFFFFFu;
     // What an id of no length costs: its start and its share of the table, counted at their
     // largest, while they grow.
@@ -41,5 +39,4 @@ private:
     std::string text_;
     std::vector<std::uint32_t> starts_{0};
     std::vector<Slot> slots_;
-    std::uint64_t key_;
 };

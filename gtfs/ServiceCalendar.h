@@ -8,6 +8,7 @@
 #include "gtfs/FeedFiles.h"
 #include "gtfs/ImportBudget.h"
 #include "gtfs/ImportReport.h"
+#include "gtfs/KeyedHash.h"
 
 // The days each service runs: calendar.txt gives weekdays within a date range,
 // calendar_dates.txt adds (exception_type 1) and removes (2) single days. Both are optional.
@@ -33,6 +34,6 @@ private:
     void readExceptions(const FeedFiles& feed, ImportBudget& budget, ImportReport& report);
 
     bool hasFiles_ = false;
-    std::unordered_map<std::string, Week> weeks_;
-    std::unordered_map<std::string, std::vector<std::pair<long, bool>>> exceptions_;
+    std::unordered_map<std::string, Week, KeyedTextHash> weeks_;
+    std::unordered_map<std::string, std::vector<std::pair<long, bool>>, KeyedTextHash> exceptions_;
 };

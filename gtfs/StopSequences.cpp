@@ -1,9 +1,10 @@
 #include "gtfs/StopSequences.h"
 
-#include "core/Fnv1a.h"
+#include "gtfs/KeyedHash.h"
 
-std::size_t StopSequences::Hash::operator()(const Stops& stops) const {
-    return static_cast<std::size_t>(fnv1a64(stops));
+std::size_t StopSequences::Hash::operator()(const Stops& stops) const noexcept {
+    return static_cast<std::size_t>(keyedHash(std::string_view(
+        reinterpret_cast<const char*>(stops.data()), stops.size() * sizeof(stops.front()))));
 }
 
 std::int32_t StopSequences::intern(const Stops& stops) {

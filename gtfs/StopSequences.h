@@ -20,7 +20,7 @@ public:
 
 private:
     struct Hash {
-        std::size_t operator()(const Stops& stops) const;
+        std::size_t operator()(const Stops& stops) const noexcept;
     };
 
     std::unordered_map<Stops, std::int32_t, Hash> numbers_;
