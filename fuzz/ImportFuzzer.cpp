@@ -40,6 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ImportReport report;
     ImportOptions options;
     options.stopTimesHeld = 4;  // small batches, so that inputs reach the batched reading
+    // A budget near what a feed of this size keeps, so that inputs run out of it anywhere.
+    options.bytesKept = size * 12;
     importFeed(directory, options, database, report);
     if (report.text().empty() || report.json().empty()) {
         std::abort();
