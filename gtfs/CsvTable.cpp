@@ -5,23 +5,11 @@
 #include "gtfs/GtfsTexts.h"
 #include "gtfs/NoticeText.h"
 
-namespace {
-
-std::size_t errorCount(const ImportReport& report) {
-    std::size_t count = 0;
-    for (const Notice& notice : report.notices) {
-        count += notice.severity == NoticeSeverity::Error;
-    }
-    return count;
-}
-
-}  // namespace
-
 CsvTable::CsvTable(const FeedFiles& feed, const char* file, ImportReport& report)
     : feed_(feed), file_(file), report_(report) {}
 
 bool CsvTable::open(bool required) {
-    if (errorCount(report_) >= kErrorLimit) {
+    if (report_.errors() >= kErrorLimit) {
         return false;
     }
     if (!feed_.has(file_)) {
@@ -138,7 +126,7 @@ bool CsvTable::keep(ImportBudget& budget, std::size_t bytes) {
 
 bool CsvTable::error(const char* kind, const char* field, const std::string& detail) {
     report_.add(NoticeSeverity::Error, kind, file_, row(), field, detail);
-    if (errorCount(report_) >= kErrorLimit) {
+    if (report_.errors() >= kErrorLimit) {
         report_.add(NoticeSeverity::Error, gtfsTexts::kTooManyErrors, file_, row(), "",
                     noticeText(gtfsTexts::kTooManyErrorsDetail, {std::to_string(kErrorLimit)}));
         broken_ = true;

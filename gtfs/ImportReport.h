@@ -41,6 +41,8 @@ struct ImportReport {
              const std::string& field, const char* detailFormat,
              std::initializer_list<std::string_view> utf8Args);
     bool failed() const { return errors_ > 0; }
+    // How many errors were found, listed or not.
+    std::size_t errors() const { return errors_; }
     // How many notices of the severity and kind were found, kept or not.
     std::size_t count(NoticeSeverity severity, const std::string& kind) const;
 
