@@ -103,8 +103,9 @@ bool FileSetCommit::moveIntoPlace(Entry& entry) {
 
 // Moves every new file back to its staged name and every previous file back into place, in
 // reverse order, then removes the journal: the directory holds the previous set again. When a
-// move back fails the journal stays, since every file it lists is still whole under its staged
-// or final name, and the next use of the directory finishes the save.
+// move back or the journal's removal fails the journal stays, since every file it lists is
+// still whole under its staged or final name, and the next use of the directory finishes the
+// save.
 void FileSetCommit::undo() {
     bool movedBack = true;
     for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) {
@@ -125,11 +126,7 @@ void FileSetCommit::undo() {
         }
     }
     fileSystem_.syncDirectory(directory_);
-    if (!movedBack) {
-        journalKept_ = true;
-        return;
-    }
-    fileSystem_.removeFile(journalPath_);
+    journalKept_ = !movedBack || !fileSystem_.removeFile(journalPath_);
 }
 
 bool FileSetCommit::moveBack(const std::string& from, const std::string& to) {

@@ -59,5 +59,5 @@ private:
     std::vector<Entry> entries_;
     SaveJournal journal_;
     bool committed_ = false;
-    bool journalKept_ = false;  // a move back failed: recovery finishes the save
+    bool journalKept_ = false;  // the undo did not end: recovery finishes the save
 };
