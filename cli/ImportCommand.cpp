@@ -73,7 +73,8 @@ int runImport(const CommandLine& line, const Terminal& terminal) {
     }
 
     terminal.errUtf8(report.text());
-    // Both files are written or neither, so a text never stands beside an older report.
+    // Both files are written before either is moved into place, so that a report that cannot be
+    // written keeps an earlier text as it was.
     std::vector<OutputFile> outputs;
     const std::string json = reportPath.empty() ? std::string() : report.json();
     if (!reportPath.empty()) {

@@ -12,8 +12,9 @@
 // an error with the file's name and the system's reason.
 bool writeOutputFile(const std::string& path, const std::string& bytes, LogSink& log);
 
-// Writes several files the same way, all or none: each is written beside its place first, and
-// only when all are written are they moved into place.
+// Writes several files the same way: each is written beside its place first, and only when all
+// are written are they moved into place, so that a file that cannot be written keeps the others
+// out too. (A move that fails after another, as onto a folder, leaves the moved one in place.)
 struct OutputFile {
     std::string path;
     std::string_view bytes;
