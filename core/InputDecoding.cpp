@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/CoreTexts.h"
+#include "core/DataFormat.h"
 #include "core/MessageFormat.h"
 #include "core/TextConversion.h"
 
@@ -84,11 +85,11 @@ bool utf16InputToGbk(std::string_view bytes, bool bigEndian, std::string& gbk,
     if (startsWith(bytes, bigEndian ? kUtf16BeMark : kUtf16LeMark)) {
         bytes.remove_prefix(2);
     }
-    std::u16string wide(bytes.size() / 2, u'\0');
-    for (std::size_t i = 0; i < wide.size(); ++i) {
-        const unsigned first = static_cast<unsigned char>(bytes[2 * i]);
-        const unsigned second = static_cast<unsigned char>(bytes[2 * i + 1]);
-        wide[i] = static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
+    std::u16string wide = utf16leToWide(bytes);
+    if (bigEndian) {
+        for (char16_t& unit : wide) {
+            unit = static_cast<char16_t>(unit << 8 | unit >> 8);
+        }
     }
     gbk.clear();
     std::size_t lineNumber = 0;
@@ -103,14 +104,17 @@ bool utf16InputToGbk(std::string_view bytes, bool bigEndian, std::string& gbk,
         }
     }
     if (bytes.size() % 2 != 0) {
-        problem = formatMessage(coreTexts::kNotUtf16, {std::to_string(lineNumber + 1)});
+        // The odd byte ends the last line, or stands on a line of its own after a line break.
+        const bool onItsOwnLine = wide.empty() || wide.back() == u'\n';
+        problem = formatMessage(coreTexts::kNotUtf16,
+                                {std::to_string(lineNumber + (onItsOwnLine ? 1 : 0))});
         return false;
     }
     return true;
 }
 
-}  // namespace
-
+// Converts a UTF-8 input text to GBK, line by line, dropping a byte-order mark at its start.
+// On failure returns false with a message naming the line and what is wrong with it.
 bool utf8InputToGbk(std::string_view utf8, std::string& gbk, std::string& problem) {
     if (startsWith(utf8, kUtf8Mark)) {
         utf8.remove_prefix(kUtf8Mark.size());
@@ -134,6 +138,8 @@ bool utf8InputToGbk(std::string_view utf8, std::string& gbk, std::string& proble
     }
     return true;
 }
+
+}  // namespace
 
 InputEncoding detectInputEncoding(std::string_view bytes) {
     if (startsWith(bytes, kUtf8Mark)) {

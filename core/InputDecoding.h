@@ -24,7 +24,3 @@ bool decodeInputText(std::string_view bytes, InputEncoding encoding, DecodedInpu
 
 // The encoding Detect reads bytes in; never Detect.
 InputEncoding detectInputEncoding(std::string_view bytes);
-
-// Converts a UTF-8 input text to GBK, line by line, dropping a byte-order mark at its start.
-// On failure returns false with a message naming the line and what is wrong with it.
-bool utf8InputToGbk(std::string_view utf8, std::string& gbk, std::string& problem);

@@ -4,6 +4,9 @@
 #include <cstring>
 #include <string>
 
+#include "core/CoreTexts.h"
+#include "core/InputDecoding.h"
+#include "core/MessageFormat.h"
 #include "core/TextConversion.h"
 
 namespace {
@@ -141,3 +144,37 @@ TEST(TextConversion, Utf8BothWays) {
 }
 
 }  // namespace
+
+// What Notepad can save, read as GBK, and the line a fault is named on.
+TEST(InputDecoding, ReadsEachEncodingAndNamesTheLineOfAFault) {
+    const std::string utf16le = "\xFF\xFE";
+    const std::string lone = std::string("\x00\xD8", 2);
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string gbk;      // when read
+        std::string problem;  // when not
+    } cases[] = {
+        {"ASCII", "a\nb", "a\nb", ""},
+        {"GBK that is no UTF-8", "\xD4\xC6\n", "\xD4\xC6\n", ""},
+        {"UTF-8 without a mark", u8"云溪\n", "云溪\n", ""},
+        {"UTF-8 with a mark", u8"\uFEFF云\n", "云\n", ""},
+        {"UTF-16LE", utf16le + std::string("a\0\n\0b\0", 6), "a\nb", ""},
+        {"UTF-16BE", std::string("\xFE\xFF\0a", 4), "a", ""},
+        {"UTF-16 cut in the last line", utf16le + std::string("a\0\n\0b\0", 6) + "x", "",
+         formatMessage(coreTexts::kNotUtf16, {"2"})},
+        {"UTF-16 cut after a line break", utf16le + std::string("a\0\n\0", 4) + "x", "",
+         formatMessage(coreTexts::kNotUtf16, {"2"})},
+        {"a lone surrogate", utf16le + std::string("a\0\n\0", 4) + lone, "",
+         formatMessage(coreTexts::kNotInGbk, {"2", "D800"})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        DecodedInput decoded;
+        EXPECT_EQ(decodeInputText(c.bytes, InputEncoding::Detect, decoded), c.problem.empty());
+        EXPECT_EQ(decoded.problem, c.problem);
+        if (c.problem.empty()) {
+            EXPECT_EQ(decoded.gbk, c.gbk);
+        }
+    }
+}
