@@ -79,11 +79,16 @@ std::string escapedHtml(const std::string& text) {
     return out;
 }
 
-void replaceOnce(std::string& page, const std::string& marker, const std::string& value) {
-    const std::size_t at = page.find(marker);
-    if (at != std::string::npos) {
-        page.replace(at, marker.size(), value);
+// Replaces the first marker at or after from, and returns where the text put in ends, so that
+// the next marker is looked for after it: a marker inside a filled-in text stays as it is.
+std::size_t replaceNext(std::string& page, std::size_t from, const std::string& marker,
+                        const std::string& value) {
+    const std::size_t at = page.find(marker, from);
+    if (at == std::string::npos) {
+        return from;
     }
+    page.replace(at, marker.size(), value);
+    return at + value.size();
 }
 
 }  // namespace
@@ -97,11 +102,12 @@ std::string reportPage(const RouteDatabase& database, const TransitNetwork& netw
         data.replace(at, 2, "<\\/");
     }
     std::string page(reportAssets::page_html);
-    // Filled in this order, so that a marker inside a filled-in text is never replaced.
-    replaceOnce(page, "@TITLE@", escapedHtml(trimmed(database.header.city)));
-    replaceOnce(page, "@STYLE@", std::string(reportAssets::page_css));
-    replaceOnce(page, "@DATA@", data);
-    replaceOnce(page, "@SCRIPT@", std::string(reportAssets::page_js));
+    // The markers in the order the page holds them.
+    std::size_t at = 0;
+    at = replaceNext(page, at, "@TITLE@", escapedHtml(trimmed(database.header.city)));
+    at = replaceNext(page, at, "@STYLE@", std::string(reportAssets::page_css));
+    at = replaceNext(page, at, "@DATA@", data);
+    replaceNext(page, at, "@SCRIPT@", std::string(reportAssets::page_js));
     return page;
 }
 

@@ -294,16 +294,19 @@ TEST_F(CliCommandsTest, StationAndQueryAnswerOrNameWhatWasMeant) {
 }
 
 // A text dropped on the program: its report goes beside it, named after the city, over an
-// earlier report but never over another file.
+// earlier report but never over another file. A station named like a marker of the page's
+// template stays a name.
 TEST_F(CliCommandsTest, ADroppedTextGetsItsReportBesideIt) {
     const std::string city = scratch.file("city.txt");
-    writeFile(city, "[city]\nX\n[datasection]\n1,A,6:00,22:00,B,6:20,22:30,T,A-B,略,\n");
+    writeFile(city,
+              "[city]\nX\n[datasection]\n1,A,6:00,22:00,@SCRIPT@,6:20,22:30,T,A-@SCRIPT@,略,\n");
     writeFile(scratch.file("X.html"), "not a report");
     for (int run_ = 0; run_ < 2; ++run_) {
         ASSERT_EQ(run("'" + city + "'"), 0) << err;
         EXPECT_EQ(readFile(scratch.file("X.html")), "not a report");
-        EXPECT_NE(readFile(scratch.file("X-2.html")).find("<meta name=\"generator\""),
-                  std::string::npos);
+        const std::string page = readFile(scratch.file("X-2.html"));
+        EXPECT_NE(page.find("<meta name=\"generator\""), std::string::npos);
+        EXPECT_EQ(page.find("<script>@SCRIPT@</script>"), std::string::npos);
         EXPECT_FALSE(fileExists(scratch.file("X-3.html")));
     }
     EXPECT_EQ(run("'" + scratch.file("missing.txt") + "'"), 2);
