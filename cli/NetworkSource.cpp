@@ -31,15 +31,22 @@ bool convertInMemory(const std::string& path, std::string_view bytes, RouteDatab
     return loaded;
 }
 
-}  // namespace
+// Passes every message on, and remembers whether one was an error.
+class ErrorWatch : public LogSink {
+public:
+    explicit ErrorWatch(LogSink& next) : next_(next) {}
+    void log(LogLevel level, const char* message) override {
+        errorLogged_ = errorLogged_ || level == LogLevel::Error;
+        next_.log(level, message);
+    }
+    bool errorLogged() const { return errorLogged_; }
 
-bool isInputTextPath(const std::string& path) {
-    std::string content;
-    return realFileSystem().exists(path) && realFileSystem().readFile(path, content);
-}
+private:
+    LogSink& next_;
+    bool errorLogged_ = false;
+};
 
-bool loadNetwork(const std::string& path, RouteDatabase& database, LogSink& log) {
-    database.logSink = &log;
+bool readSource(const std::string& path, RouteDatabase& database, LogSink& log) {
     if (!realFileSystem().exists(path)) {
         log.log(LogLevel::Error, formatMessage(cliTexts::kSourceNotFound, {path}).c_str());
         return false;
@@ -49,4 +56,21 @@ bool loadNetwork(const std::string& path, RouteDatabase& database, LogSink& log)
         return convertInMemory(path, bytes, database, log);
     }
     return openDatabase(database, path);
+}
+
+}  // namespace
+
+bool isInputTextPath(const std::string& path) {
+    std::string content;
+    return realFileSystem().exists(path) && realFileSystem().readFile(path, content);
+}
+
+// The loader goes on past a damaged station number, dropping it; such a network is not what
+// the phone shows, and a command that wrote it back would lose the station for good.
+bool loadNetwork(const std::string& path, RouteDatabase& database, LogSink& log) {
+    ErrorWatch watch(log);
+    database.logSink = &watch;
+    const bool read = readSource(path, database, watch);
+    database.logSink = &log;
+    return read && !watch.errorLogged();
 }

@@ -13,7 +13,7 @@
 bool isInputTextPath(const std::string& path);
 
 // Fills database from path; every message of reading, converting and loading goes to log.
-// False when the source cannot be read or converted.
+// False when the source cannot be read or converted, or when any of it was an error.
 bool loadNetwork(const std::string& path, RouteDatabase& database, LogSink& log);
 
 // Passes on only the errors, for commands whose output is not the conversion's log.

@@ -13,7 +13,7 @@
 bool PassengerNetwork::open(const std::string& source, const Terminal& terminal) {
     TerminalLog log(terminal, TerminalLog::Stream::Error);
     ErrorsOnlyLog errors(log);
-    if (!loadNetwork(source, database_, errors) || log.errorLogged()) {
+    if (!loadNetwork(source, database_, errors)) {
         return false;
     }
     std::vector<const Route*> routes;

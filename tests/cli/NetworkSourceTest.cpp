@@ -40,10 +40,19 @@ TEST(NetworkSource, TextIsReadAsThePhoneReadsItsConversion) {
     EXPECT_FALSE(isInputTextPath(scratch.file("db")));
 }
 
+// Also a folder the loader reads only in part: a command that wrote it back would lose what
+// was dropped.
 TEST(NetworkSource, WhatCannotBeReadIsAnError) {
     TempDir scratch;
     writeFile(scratch.file("broken.txt"), "[datasection]\n1路,a,6:00,22:00,b,6:00,22:00,普通,,,\n");
-    for (const std::string& path : {scratch.file("missing"), scratch.file("broken.txt")}) {
+    writeFile(scratch.file("city.txt"), kCity);
+    RouteDatabase converted;
+    ASSERT_TRUE(converted.convert(scratch.file("city.txt"), scratch.file("db")));
+    std::string stations = readFile(scratch.file("db/t.d"));
+    stations.replace(5, 2, twoByte(16383));  // the first station of the first list
+    writeFile(scratch.file("db/t.d"), stations);
+    for (const std::string& path :
+         {scratch.file("missing"), scratch.file("broken.txt"), scratch.file("db")}) {
         RecordingLog log;
         RouteDatabase database;
         EXPECT_FALSE(loadNetwork(path, database, log)) << path;
