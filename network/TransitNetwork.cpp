@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <map>
 
-#include "core/TextConversion.h"
 #include "network/StationNameFolding.h"
 
 TransitNetwork::TransitNetwork(const std::vector<const Route*>& routes) : routes_(routes) {
@@ -87,14 +86,14 @@ int TransitNetwork::findStation(std::string_view name) const {
 std::vector<std::string> TransitNetwork::candidates(std::string_view name,
                                                     std::size_t limit) const {
     // Compared as UTF-16, so that no match starts inside a GBK character.
-    const std::u16string wanted = gbkToUtf16(foldStationName(name));
+    const std::u16string wanted = foldStationNameWide(name);
     std::vector<std::string> alike;
     std::vector<std::string> containing;
     if (wanted.empty()) {
         return alike;
     }
     for (const std::string& station : names_) {
-        const std::u16string folded = gbkToUtf16(foldStationName(station));
+        const std::u16string folded = foldStationNameWide(station);
         if (folded == wanted) {
             alike.push_back(station);
         } else if (folded.find(wanted) != std::u16string::npos) {
