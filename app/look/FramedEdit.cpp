@@ -31,6 +31,17 @@ void FramedEdit::repaintFrame(HWND window) const {
 
 bool FramedEdit::processMessage(HWND window, UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/,
                                 LRESULT& result) {
+    // Reflected notifications get the system's default answer, for example the system's window
+    // colours for the box.
+    auto defaultAnswer = [&] {
+        const WindowMessage* current = currentMessage();
+        result = DefWindowProcA(window, message - kReflectedMessageBase, current->wParam,
+                                current->lParam);
+        return true;
+    };
+    if (isControlColourMessage(message - kReflectedMessageBase)) {
+        return defaultAnswer();
+    }
     switch (message) {
         case WM_NCPAINT:
             callPrevious();
@@ -90,21 +101,8 @@ bool FramedEdit::processMessage(HWND window, UINT message, WPARAM /*wParam*/, LP
         case WM_NOTIFY + kReflectedMessageBase:
         case WM_HSCROLL + kReflectedMessageBase:
         case WM_VSCROLL + kReflectedMessageBase:
-        case WM_CTLCOLORMSGBOX + kReflectedMessageBase:
-        case WM_CTLCOLOREDIT + kReflectedMessageBase:
-        case WM_CTLCOLORLISTBOX + kReflectedMessageBase:
-        case WM_CTLCOLORBTN + kReflectedMessageBase:
-        case WM_CTLCOLORDLG + kReflectedMessageBase:
-        case WM_CTLCOLORSCROLLBAR + kReflectedMessageBase:
-        case WM_CTLCOLORSTATIC + kReflectedMessageBase:
-        case WM_PARENTNOTIFY + kReflectedMessageBase: {
-            // Reflected notifications get the system's default answer, for example the
-            // system's window colours for the box.
-            const WindowMessage* current = currentMessage();
-            result = DefWindowProcA(window, message - kReflectedMessageBase, current->wParam,
-                                    current->lParam);
-            return true;
-        }
+        case WM_PARENTNOTIFY + kReflectedMessageBase:
+            return defaultAnswer();
         default:
             return false;
     }
