@@ -78,9 +78,10 @@ inline constexpr char kSourceNotFound[] = "找不到%s：它既不是输入文�
 inline constexpr char kSeeHelp[] = "用法见velorin-cli --help";
 inline constexpr char kBadDate[] = "--date的值应该是YYYYMMDD格式的日期: ";
 
-// dump: what the input format cannot say, with the line number and the route's name.
-inline constexpr char kDumpProblem[] = "[警告]:\t第%s行(%s): %s\n";
-inline constexpr char kDumpHeaderProblem[] = "[警告]:\t第%s行: %s\n";
+// dump: what the input format cannot say, with the line number and the route's name, after
+// the warning's prefix.
+inline constexpr char kDumpProblem[] = "第%s行(%s): %s\n";
+inline constexpr char kDumpHeaderProblem[] = "第%s行: %s\n";
 // check: "FILE:OFFSET: TEXT" for each problem, then the count or the summary.
 inline constexpr char kCheckProblem[] = "%s:%s: %s\n";
 inline constexpr char kCheckSummary[] = "检查通过: %s个车站，%s个车次，%s条线路\n";

@@ -5,6 +5,7 @@
 #include "cli/CliTexts.h"
 #include "core/CoreTexts.h"
 #include "core/InputTextWriter.h"
+#include "core/LogSink.h"
 #include "core/MessageFormat.h"
 #include "core/TextConversion.h"
 
@@ -14,9 +15,10 @@ std::string inputTextFor(const RouteDatabase& database, bool utf8, const Termina
     for (const InputTextProblem& problem : problems) {
         const std::string number = std::to_string(problem.line);
         terminal.err(
-            problem.route.empty() && problem.what == coreTexts::kInputTextHeaderValue
-                ? formatMessage(cliTexts::kDumpHeaderProblem, {number, problem.what})
-                : formatMessage(cliTexts::kDumpProblem, {number, problem.route, problem.what}));
+            levelPrefix(LogLevel::Warning) +
+            (problem.route.empty() && problem.what == coreTexts::kInputTextHeaderValue
+                 ? formatMessage(cliTexts::kDumpHeaderProblem, {number, problem.what})
+                 : formatMessage(cliTexts::kDumpProblem, {number, problem.route, problem.what})));
     }
     return utf8 ? gbkToUtf8(text) : text;
 }
