@@ -134,6 +134,35 @@ private:
         visit(working_[pair.before].down, after.downStations);
     }
 
+    // The places around place i of the old list up to the nearest anchors on either side,
+    // [low, high), and the new list's entries between the anchors' partners, [afterLow,
+    // afterHigh); a run at an end of the list reaches that end of both lists.
+    struct Run {
+        std::size_t low;
+        std::size_t high;
+        std::size_t afterLow;
+        std::size_t afterHigh;
+    };
+
+    template <typename Anchor>
+    static Run runAround(std::size_t i, const std::vector<int>& partner, std::size_t afterSize,
+                         Anchor anchor) {
+        Run run{i, i + 1, 0, afterSize};
+        while (run.low > 0 && !anchor(run.low - 1)) {
+            --run.low;
+        }
+        while (run.high < partner.size() && !anchor(run.high)) {
+            ++run.high;
+        }
+        if (run.low > 0) {
+            run.afterLow = static_cast<std::size_t>(partner[run.low - 1]) + 1;
+        }
+        if (run.high < partner.size()) {
+            run.afterHigh = static_cast<std::size_t>(partner[run.high]);
+        }
+        return run;
+    }
+
     // For each place of from in the old list, the entries of the new list that can have taken
     // it: in the run of unmatched entries that holds the place, the entry as far from the
     // start of the run, and the one as far from its end.
@@ -149,26 +178,16 @@ private:
             if (before[i] != from) {
                 continue;
             }
-            std::size_t low = i;
-            while (low > 0 && partner[low - 1] < 0) {
-                --low;
-            }
-            std::size_t high = i + 1;
-            while (high < before.size() && partner[high] < 0) {
-                ++high;
-            }
-            const std::size_t afterLow =
-                low == 0 ? 0 : static_cast<std::size_t>(partner[low - 1]) + 1;
-            const std::size_t afterHigh =
-                high == before.size() ? after.size() : static_cast<std::size_t>(partner[high]);
-            const std::size_t fromStart = afterLow + (i - low);
-            const std::size_t fromEnd = high - 1 - i;
+            const Run run =
+                runAround(i, partner, after.size(), [&](std::size_t k) { return partner[k] >= 0; });
+            const std::size_t fromStart = run.afterLow + (i - run.low);
+            const std::size_t fromEnd = run.high - 1 - i;
             StationList& place = found.emplace_back();
-            if (fromStart < afterHigh) {
+            if (fromStart < run.afterHigh) {
                 place.push_back(after[fromStart]);
             }
-            if (fromEnd < afterHigh - afterLow) {
-                place.push_back(after[afterHigh - 1 - fromEnd]);
+            if (fromEnd < run.afterHigh - run.afterLow) {
+                place.push_back(after[run.afterHigh - 1 - fromEnd]);
             }
         }
         return found;
@@ -191,19 +210,8 @@ private:
                 return false;
             }
             const auto j = static_cast<std::size_t>(partner[i]);
-            std::size_t low = i;
-            while (low > 0 && !anchor(low - 1)) {
-                --low;
-            }
-            std::size_t high = i + 1;
-            while (high < before.size() && !anchor(high)) {
-                ++high;
-            }
-            const std::size_t afterLow =
-                low == 0 ? 0 : static_cast<std::size_t>(partner[low - 1]) + 1;
-            const std::size_t afterHigh =
-                high == before.size() ? after.size() : static_cast<std::size_t>(partner[high]);
-            if (j - afterLow != i - low && afterHigh - 1 - j != high - 1 - i) {
+            const Run run = runAround(i, partner, after.size(), anchor);
+            if (j - run.afterLow != i - run.low && run.afterHigh - 1 - j != run.high - 1 - i) {
                 return false;
             }
         }
