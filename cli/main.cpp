@@ -1,8 +1,11 @@
 // velorin-cli: the conversion of the desktop tool, for terminals and scripts.
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "cli/CheckCommand.h"
 #include "cli/CliTexts.h"
@@ -26,6 +29,32 @@ namespace {
 
 bool validEncoding(const std::string& name) {
     return name == "gbk" || name == "utf-8";
+}
+
+const std::string kCommands[] = {"convert", "dump",    "check", "import", "diff",
+                                 "rename",  "station", "query", "report", "lint"};
+
+// The commands each option belongs to; --output-encoding belongs to every one.
+const struct {
+    const char* option;
+    std::vector<std::string> commands;
+} kOptionUses[] = {
+    {"--input-encoding", {"convert"}},
+    {"-o", {"dump", "import", "report"}},
+    {"--utf8", {"dump", "import"}},
+    {"--date", {"import"}},
+    {"--city", {"import"}},
+    {"--author", {"import"}},
+    {"--memo", {"import"}},
+    {"--report", {"import"}},
+    {"--json", {"diff", "station", "query", "lint"}},
+    {"--dry-run", {"rename"}},
+    {"--accept", {"lint"}},
+    {"--write-accept", {"lint"}},
+};
+
+bool isCommand(const std::string& name) {
+    return std::find(std::begin(kCommands), std::end(kCommands), name) != std::end(kCommands);
 }
 
 int usageError(const Terminal& terminal, const std::string& problem) {
@@ -60,32 +89,18 @@ int runCommand(int argc, char** argv, Terminal& terminal) {
         return line.help ? 0 : kUsageError;
     }
 
-    // A file or folder dropped on the program in Explorer arrives as the only argument.
-    if (line.arguments.empty() && realFileSystem().exists(line.command)) {
+    // Options are checked first, so that a dropped path given options is a mistake too.
+    for (const auto& use : kOptionUses) {
+        if (line.has(use.option) && std::find(use.commands.begin(), use.commands.end(),
+                                              line.command) == use.commands.end()) {
+            return usageError(terminal, cliTexts::kUnknownOption + std::string(use.option));
+        }
+    }
+    // A file or folder dropped on the program in Explorer arrives as the only argument; a
+    // command's name stays a command even where a file of that name lies.
+    if (line.arguments.empty() && !isCommand(line.command) &&
+        realFileSystem().exists(line.command)) {
         return runDroppedSource(line.command, terminal);
-    }
-    for (const char* option : {"-o", "--utf8"}) {
-        if (line.has(option) && line.command != "dump" && line.command != "import" &&
-            (line.command != "report" || option != std::string("-o"))) {
-            return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
-        }
-    }
-    for (const char* option : {"--date", "--city", "--author", "--memo", "--report"}) {
-        if (line.has(option) && line.command != "import") {
-            return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
-        }
-    }
-    if (line.has("--json") && line.command != "diff" && line.command != "station" &&
-        line.command != "query" && line.command != "lint") {
-        return usageError(terminal, cliTexts::kUnknownOption + std::string("--json"));
-    }
-    if (line.has("--dry-run") && line.command != "rename") {
-        return usageError(terminal, cliTexts::kUnknownOption + std::string("--dry-run"));
-    }
-    for (const char* option : {"--accept", "--write-accept"}) {
-        if (line.has(option) && line.command != "lint") {
-            return usageError(terminal, cliTexts::kUnknownOption + std::string(option));
-        }
     }
     if (line.command == "lint") {
         if (line.arguments.size() != 1) {

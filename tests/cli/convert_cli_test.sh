@@ -31,6 +31,10 @@ check "missing argument" run 2 convert "$example"
 check "unknown option" run 2 convert --fast "$example" "$work/x"
 check "bad encoding" run 2 convert --input-encoding latin1 "$example" "$work/x"
 check "option without value" run 2 convert "$example" "$work/x" --input-encoding
+check "option of another command" run 2 lint --input-encoding latin1 "$example"
+check "option beside a dropped file" run 2 "$example" --json "$work/x.json"
+mkdir -p "$work/cwd" && touch "$work/cwd/check"
+check "a command named like a file here" bash -c "cd '$work/cwd' && '$cli' check >/dev/null 2>&1; test \$? = 2"
 
 # A successful conversion, printed in UTF-8 to a terminal without a locale.
 check "convert example" run 0 convert "$example" "$work/gbk"
