@@ -5,6 +5,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "core/Fnv1a.h"
 #include "core/MessageFormat.h"
 #include "network/LintChecks.h"
 #include "network/NetworkTexts.h"
@@ -113,13 +114,7 @@ bool oneCharacterApart(std::u16string_view a, std::u16string_view b) {
 }
 
 std::uint64_t hashText(std::u16string_view head, std::u16string_view tail, std::uint64_t seed) {
-    std::uint64_t hash = seed;
-    for (std::u16string_view part : {head, tail}) {
-        for (char16_t unit : part) {
-            hash = (hash ^ unit) * 0x100000001b3ULL;
-        }
-    }
-    return hash;
+    return fnv1a64(tail, fnv1a64(head, seed));
 }
 
 // Groups of names that may differ by a suffix or by one character, found through shared keys
@@ -127,7 +122,7 @@ std::uint64_t hashText(std::u16string_view head, std::u16string_view tail, std::
 // the whole name (which a name one character longer holds as one of its deletions). Keys are
 // hashes, so each pair of a group still needs checking.
 std::vector<std::vector<StationId>> candidateGroups(const std::vector<std::u16string>& folded) {
-    constexpr std::uint64_t kBaseSeed = 0xcbf29ce484222325ULL;
+    constexpr std::uint64_t kBaseSeed = kFnv1a64Basis;
     constexpr std::uint64_t kSpellingSeed = 0x84222325cbf29ce4ULL;
     std::vector<std::pair<std::uint64_t, StationId>> keys;
     for (StationId id = 0; id < folded.size(); ++id) {
